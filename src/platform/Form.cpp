@@ -1,0 +1,17 @@
+#include "platform/Form.h"
+
+MenuItem* FindMenuItem(std::vector<MenuItem>& items, std::string_view name) {
+    for (MenuItem& item : items) {
+        if (item.name == name) return &item;
+        if (MenuItem* inner = FindMenuItem(item.items, name)) return inner;
+    }
+    return nullptr;
+}
+
+MenuItem* FindMenuItem(Form& form, std::string_view name) { return FindMenuItem(form.menus, name); }
+
+Control* FindControl(Form& form, std::string_view name, int index) {
+    for (Control& c : form.controls)
+        if (c.name == name && c.index == index) return &c;
+    return nullptr;
+}
