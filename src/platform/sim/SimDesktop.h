@@ -1,0 +1,155 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/sim/SimEditor.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The simulated desktop: a deterministic, headless desktop on a virtual clock. A scripted user
+// presses keys at given virtual times and acts on the program's form models by name; another
+// application, "Document", has the focus at start and takes every key event.
+class SimDesktop final : public Platform {
+public:
+    static constexpr WindowId kDocument = 1;
+    // Monday 2026-01-05 09:00:00, so dates in a run are repeatable.
+    static constexpr LocalTime kEpoch{2026, 1, 5, 9, 0, 0, 1};
+
+    explicit SimDesktop(std::string folder);
+
+    // --- The scripted user and the test's view of the desktop ---
+    std::int64_t nowMicros() const { return now_; }
+    // A physical key event at a virtual time (not before now).
+    void schedulePhysicalKey(std::int64_t atMicros, std::uint8_t key, bool up);
+    // A user action on a form, delivered when the program next lets events run after atMicros.
+    void scheduleAction(std::int64_t atMicros, UserAction action);
+    bool hasScheduled() const { return !scheduled_.empty(); }
+    // Runs whenever the program lets events run at its loop head with nothing scheduled.
+    void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
+    // From now on the program is told that none of its windows is open, so it ends.
+    void stopProgram() { stopped_ = true; }
+    bool inHandler() const { return handlerDepth_ > 0; }
+
+    void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    std::vector<std::string> takeMessages();
+    const std::vector<std::string>& programsStarted() const { return programsStarted_; }
+    const std::vector<std::string>& windowsActivated() const { return windowsActivated_; }
+    void setOtherInstanceRunning(bool on) { otherInstance_ = on; }
+    // A program that startProgram can start: it opens an editor window with this title.
+    void installProgram(std::string path, std::string windowTitle);
+
+    SimEditor& document() { return windows_.front().editor; }
+    std::optional<std::string>& clipboard() { return clipboard_; }
+    bool isDown(std::uint8_t key) const { return down_[key]; }
+    bool capsLockOn() const { return capsToggle_; }
+    int sleepCount() const { return sleeps_; }
+    Form* findForm(std::string_view name);
+    // The editor of a simulated application window with that title, if there is one.
+    SimEditor* editorOf(std::string_view title);
+
+    // --- Platform ---
+    std::int16_t getAsyncKeyState(std::uint8_t key) override;
+    std::int16_t getKeyState(std::uint8_t key) override;
+    void keyEvent(std::uint8_t key, bool up) override;
+    std::int16_t keyForChar(char c) override;
+    void mouseButton(MouseButton button, bool up) override;
+    PixelPoint cursorPos() override;
+    void setCursorPos(PixelPoint p) override;
+    WindowId foregroundWindow() override;
+    bool setForegroundWindow(WindowId w) override;
+    WindowId windowFromPoint(PixelPoint p) override;
+    std::optional<PixelRect> windowRect(WindowId w) override;
+    std::optional<std::uint32_t> windowPixel(WindowId w, PixelPoint p) override;
+    bool activateWindowByTitle(std::string_view title) override;
+    bool startProgram(std::string_view path) override;
+    int screenWidthPixels() override { return 1280; }
+    int screenHeightPixels() override { return 800; }
+    int twipsPerPixelX() override { return 15; }
+    int twipsPerPixelY() override { return 15; }
+    void sleepMs(unsigned ms) override;
+    double clockSeconds() override;
+    LocalTime localTime() override;
+    std::optional<std::string> clipboardText() override;
+    bool clearClipboard() override;
+    bool setClipboardText(std::string_view text) override;
+    void attachForms(std::span<Form* const> forms) override;
+    void setActionHandler(std::function<void(const UserAction&)> handler) override;
+    void showForm(Form& form, bool activate) override;
+    void hideForm(Form& form) override;
+    int doEvents(EventSite site) override;
+    MsgAnswer messageBox(std::string_view text, std::string_view title, MsgButtons buttons,
+                         MsgIcon icon) override;
+    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                        std::string_view initial) override;
+    std::optional<std::string> openFileDialog(std::string_view title,
+                                              std::string_view pattern) override;
+    std::optional<std::string> saveFileDialog(std::string_view title,
+                                              std::string_view pattern) override;
+    void beep() override;
+    bool showHelp(std::string_view path) override;
+    std::string programFolder() override { return folder_; }
+    std::optional<std::string> readFile(std::string_view path) override;
+    FileStatus writeFile(std::string_view path, std::string_view data) override;
+    FileStatus copyFile(std::string_view from, std::string_view to) override;
+    bool fileExists(std::string_view path) override;
+    bool otherInstanceRunning() override { return otherInstance_; }
+
+private:
+    struct Scheduled {
+        std::int64_t at;
+        std::uint64_t seq; // keeps events of one instant in the order they were scheduled
+        bool physicalKey;
+        std::uint8_t key;
+        bool up;
+        UserAction action;
+    };
+    struct AppWindow {
+        WindowId id;
+        std::string title;
+        PixelRect rect;
+        SimEditor editor;
+    };
+
+    void advance(std::int64_t micros);
+    void applyKey(std::uint8_t key, bool up, bool physical);
+    void setKey(std::uint8_t key, bool up);
+    void deliverKeyDown(std::uint8_t key);
+    std::optional<std::string> takeAnswer();
+    AppWindow* appWindow(WindowId w);
+    Form* formOf(WindowId w);
+
+    std::string folder_;
+    std::int64_t now_ = 0;
+    std::uint64_t seq_ = 0;
+    std::vector<Scheduled> scheduled_; // sorted by (at, seq)
+    std::array<bool, 256> down_{};
+    std::array<bool, 256> pressed_{};
+    bool capsToggle_ = false;
+    std::uint8_t repeatKey_ = 0; // the physically held key that auto-repeats
+    std::int64_t nextRepeat_ = 0;
+    std::array<bool, 256> physicallyDown_{};
+    PixelPoint cursor_{640, 400};
+    WindowId foreground_ = kDocument;
+    std::vector<AppWindow> windows_;
+    std::map<std::string, std::string> installed_;
+    std::vector<Form*> forms_;
+    WindowId nextWindowId_ = 100;
+    std::function<void(const UserAction&)> handler_;
+    std::function<void()> idleHook_;
+    int handlerDepth_ = 0;
+    bool inIdleHook_ = false;
+    bool stopped_ = false;
+    bool otherInstance_ = false;
+    std::optional<std::string> clipboard_;
+    std::deque<std::string> answers_;
+    std::vector<std::string> messages_;
+    std::vector<std::string> programsStarted_;
+    std::vector<std::string> windowsActivated_;
+    int sleeps_ = 0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// A plain text editor as the simulated applications have it: one text with '\n' line breaks,
+// a caret and a selection anchor (the selection runs between them).
+struct SimEditor {
+    std::string text;
+    std::size_t caret = 0;
+    std::size_t anchor = 0;
+};
+
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    bool capsLock = false;
+};
+
+// A key going down while the editor has the focus. The clipboard holds CR LF line breaks.
+void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
+                   std::optional<std::string>& clipboard);
+std::string SelectedText(const SimEditor& e);
