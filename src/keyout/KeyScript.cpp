@@ -9,33 +9,58 @@
 
 namespace {
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Keys named by a token character; 0 when the character names none.
 std::uint8_t TokenKey(char c) {
     switch (c) {
-    case 'B': return vk::Back;
-    case 'C': return vk::Delete;
-    case 'H': return vk::Home;
-    case 'E': return vk::End;
-    case 'D': return vk::Down;
-    case 'U': return vk::Up;
-    case 'L': return vk::Left;
-    case 'R': return vk::Right;
-    case 'T': return vk::Tab;
-    case 'P': return vk::Prior;
-    case 'Q': return vk::Next;
-    case 'N': return vk::Return;
-    case 'S': return vk::Escape;
-    case 'I': return vk::Insert;
-    case '^': return vk::Control;
-    case '%': return vk::Menu;
-    case '+': return vk::Shift;
-    case '@': return vk::LWin;
-    case '#': return vk::Apps;
-    case '*': return vk::Capital;
-    default: return 0;
+    case 'B':
+        return vk::Back;
+    case 'C':
+        return vk::Delete;
+    case 'H':
+        return vk::Home;
+    case 'E':
+        return vk::End;
+    case 'D':
+        return vk::Down;
+    case 'U':
+        return vk::Up;
+    case 'L':
+        return vk::Left;
+    case 'R':
+        return vk::Right;
+    case 'T':
+        return vk::Tab;
+    case 'P':
+        return vk::Prior;
+    case 'Q':
+        return vk::Next;
+    case 'N':
+        return vk::Return;
+    case 'S':
+        return vk::Escape;
+    case 'I':
+        return vk::Insert;
+    case '^':
+        return vk::Control;
+    case '%':
+        return vk::Menu;
+    case '+':
+        return vk::Shift;
+    case '@':
+        return vk::LWin;
+    case '#':
+        return vk::Apps;
+    case '*':
+        return vk::Capital;
+    default:
+        return 0;
     }
 }
 
@@ -49,8 +74,10 @@ bool IsModifierChar(char c) {
     case '%':
     case '^':
     case '*':
-    case ' ': return true;
-    default: return false;
+    case ' ':
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -58,7 +85,9 @@ std::uint8_t KeyOf(std::int16_t scan) {
     return scan < 0 ? 0 : static_cast<std::uint8_t>(scan & 0xFF);
 }
 
-int HexValue(char c) { return IsDigit(c) ? c - '0' : c - 'A' + 10; }
+int HexValue(char c) {
+    return IsDigit(c) ? c - '0' : c - 'A' + 10;
+}
 
 void Tap(Platform& p, std::uint8_t key) {
     p.keyEvent(key, false);
@@ -84,10 +113,18 @@ void MouseToken(Platform& p, char c1, char c2) {
     PixelPoint pos = p.cursorPos();
     const auto round = [](double v) { return static_cast<int>(std::lround(v)); };
     switch (c1) {
-    case 'X': pos.x = round(d / 10 * width); break;
-    case 'Y': pos.y = round(d / 10 * height); break;
-    case 'x': pos.x += d == 0 ? 1 : round(d / 100 * width); break;
-    default: pos.y += d == 0 ? 1 : round(d / 100 * height); break;
+    case 'X':
+        pos.x = round(d / 10 * width);
+        break;
+    case 'Y':
+        pos.y = round(d / 10 * height);
+        break;
+    case 'x':
+        pos.x += d == 0 ? 1 : round(d / 100 * width);
+        break;
+    default:
+        pos.y += d == 0 ? 1 : round(d / 100 * height);
+        break;
     }
     p.setCursorPos(pos);
 }
@@ -155,10 +192,14 @@ void PerformKeyToken(Platform& p, KeyOutState& k, char c1, char c2) {
         bool letGo = false;
         int count = 1;
         if (modifier) {
-            if (c2 >= 'A' && c2 <= 'Z') second = TokenKey(c2);
-            else if (c2 == '+') hold = true;
-            else if (c2 == '-') letGo = true;
-            else if (c2 != ' ') second = KeyOf(p.keyForChar(Upper(c2)));
+            if (c2 >= 'A' && c2 <= 'Z')
+                second = TokenKey(c2);
+            else if (c2 == '+')
+                hold = true;
+            else if (c2 == '-')
+                letGo = true;
+            else if (c2 != ' ')
+                second = KeyOf(p.keyForChar(Upper(c2)));
             k.keyTokenCorrection += 2;
         } else {
             count = IsDigit(c2) ? c2 - '0' : Upper(c2) - 55;

@@ -32,12 +32,24 @@ std::int16_t PollKeyState(Platform& p, std::uint8_t key) {
     return state;
 }
 
-void ReleaseShiftKeys(Platform& p) { ReleaseThree(p, vk::Shift, vk::LShift, vk::RShift); }
-void ReleaseCtrlKeys(Platform& p) { ReleaseThree(p, vk::Control, vk::LControl, vk::RControl); }
-void ReleaseAltKeys(Platform& p) { ReleaseThree(p, vk::Menu, vk::LMenu, vk::RMenu); }
-bool IsShiftDown(Platform& p) { return AnyDown(p, vk::Shift, vk::LShift, vk::RShift); }
-bool IsCtrlDown(Platform& p) { return AnyDown(p, vk::Control, vk::LControl, vk::RControl); }
-bool IsAltDown(Platform& p) { return AnyDown(p, vk::Menu, vk::LMenu, vk::RMenu); }
+void ReleaseShiftKeys(Platform& p) {
+    ReleaseThree(p, vk::Shift, vk::LShift, vk::RShift);
+}
+void ReleaseCtrlKeys(Platform& p) {
+    ReleaseThree(p, vk::Control, vk::LControl, vk::RControl);
+}
+void ReleaseAltKeys(Platform& p) {
+    ReleaseThree(p, vk::Menu, vk::LMenu, vk::RMenu);
+}
+bool IsShiftDown(Platform& p) {
+    return AnyDown(p, vk::Shift, vk::LShift, vk::RShift);
+}
+bool IsCtrlDown(Platform& p) {
+    return AnyDown(p, vk::Control, vk::LControl, vk::RControl);
+}
+bool IsAltDown(Platform& p) {
+    return AnyDown(p, vk::Menu, vk::LMenu, vk::RMenu);
+}
 
 // Lasts at least its time and at least 20000 rounds of event processing per second asked for,
 // so that on a slow machine the program's windows still get their share.

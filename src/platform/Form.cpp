@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 MenuItem* FindMenuItem(std::vector<MenuItem>& items, std::string_view name) {
+    if (name.empty()) return nullptr; // separators have no name
     for (MenuItem& item : items) {
         if (item.name == name) return &item;
         if (MenuItem* inner = FindMenuItem(item.items, name)) return inner;
@@ -8,7 +9,9 @@ MenuItem* FindMenuItem(std::vector<MenuItem>& items, std::string_view name) {
     return nullptr;
 }
 
-MenuItem* FindMenuItem(Form& form, std::string_view name) { return FindMenuItem(form.menus, name); }
+MenuItem* FindMenuItem(Form& form, std::string_view name) {
+    return FindMenuItem(form.menus, name);
+}
 
 Control* FindControl(Form& form, std::string_view name, int index) {
     for (Control& c : form.controls)

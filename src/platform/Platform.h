@@ -62,7 +62,7 @@ struct FileStatus {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Keyboard state. An asynchronous reading has 0x8000 set while the key is down and 0x0001

@@ -87,8 +87,7 @@ std::string Cp1252FromUtf8(std::string_view utf8) {
 std::u16string Utf16FromCp1252(std::string_view cp1252) {
     std::u16string out;
     out.reserve(cp1252.size());
-    for (char c : cp1252)
-        out += static_cast<char16_t>(CodePointOf(static_cast<unsigned char>(c)));
+    for (char c : cp1252) out += static_cast<char16_t>(CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }
 

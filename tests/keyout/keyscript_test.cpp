@@ -77,8 +77,8 @@ TEST_F(KeyScriptTest, KeyTokenCorrectionCountsTokenCharactersThatWereNoKeystroke
         const char* script;
         int correction;
     };
-    const Case cases[] = {{"{B0}", 4}, {"{B5}", -1}, {"{Bf}", -11}, {"{^c}", 2}, {"{+L}{^v}", 4},
-                          {"{X5}{Ml}", 0}, {"{1B}", 0}, {"{'note}", 0}};
+    const Case cases[] = {{"{B0}", 4},     {"{B5}", -1},    {"{Bf}", -11}, {"{^c}", 2},
+                          {"{+L}{^v}", 4}, {"{X5}{Ml}", 0}, {"{1B}", 0},   {"{'note}", 0}};
     for (const Case& c : cases) {
         k.keyTokenCorrection = 0;
         type(c.script);
@@ -88,7 +88,11 @@ TEST_F(KeyScriptTest, KeyTokenCorrectionCountsTokenCharactersThatWereNoKeystroke
 
 TEST_F(KeyScriptTest, UntypeableCharactersBorrowTheClipboardOnceAndGiveItBack) {
     sim.clipboard() = "kept";
-    EXPECT_EQ(type("caf\xE9 \xA1" "ole").text, "caf\xE9 \xA1" "ole");
+    EXPECT_EQ(type("caf\xE9 \xA1"
+                   "ole")
+                  .text,
+              "caf\xE9 \xA1"
+              "ole");
     EXPECT_EQ(sim.clipboard(), "kept");
     expectNoModifierDown();
 

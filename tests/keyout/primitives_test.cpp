@@ -36,7 +36,7 @@ TEST(Primitives, ModifierTestsSeeEitherSideAndPressesSinceTheLastReading) {
     sim.schedulePhysicalKey(sim.nowMicros(), vk::LControl, true);
     sim.sleepMs(1);
     EXPECT_FALSE(IsShiftDown(sim));
-    EXPECT_TRUE(IsCtrlDown(sim));  // pressed and let go since the last reading
+    EXPECT_TRUE(IsCtrlDown(sim)); // pressed and let go since the last reading
     EXPECT_FALSE(IsCtrlDown(sim));
     EXPECT_FALSE(IsAltDown(sim));
 }

@@ -15,7 +15,9 @@ TEST(Text, MarksAndEuroMapToTheirUnicodeCharacters) {
 }
 
 TEST(Text, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(Cp1252FromUtf8("a\xE4\xB8\x80z"), "a?z");      // CJK
-    EXPECT_EQ(Cp1252FromUtf8("a\xFF" "b"), "a?b");           // malformed byte
-    EXPECT_EQ(Cp1252FromUtf8("a\xC3"), "a?");                // truncated sequence
+    EXPECT_EQ(Cp1252FromUtf8("a\xE4\xB8\x80z"), "a?z"); // CJK
+    EXPECT_EQ(Cp1252FromUtf8("a\xFF"
+                             "b"),
+              "a?b");                         // malformed byte
+    EXPECT_EQ(Cp1252FromUtf8("a\xC3"), "a?"); // truncated sequence
 }

@@ -17,22 +17,30 @@ constexpr std::int64_t kTick = 15'625;         // the clock steps in 1/64 s
 std::uint8_t GenericOf(std::uint8_t key) {
     switch (key) {
     case vk::LShift:
-    case vk::RShift: return vk::Shift;
+    case vk::RShift:
+        return vk::Shift;
     case vk::LControl:
-    case vk::RControl: return vk::Control;
+    case vk::RControl:
+        return vk::Control;
     case vk::LMenu:
-    case vk::RMenu: return vk::Menu;
-    default: return 0;
+    case vk::RMenu:
+        return vk::Menu;
+    default:
+        return 0;
     }
 }
 
 // Events for a generic modifier act on its left key, as Windows maps them.
 std::uint8_t SidedOf(std::uint8_t key) {
     switch (key) {
-    case vk::Shift: return vk::LShift;
-    case vk::Control: return vk::LControl;
-    case vk::Menu: return vk::LMenu;
-    default: return key;
+    case vk::Shift:
+        return vk::LShift;
+    case vk::Control:
+        return vk::LControl;
+    case vk::Menu:
+        return vk::LMenu;
+    default:
+        return key;
     }
 }
 
@@ -156,6 +164,18 @@ void SimDesktop::deliverKeyDown(std::uint8_t key) {
     AppWindow* w = appWindow(foreground_);
     if (!w) return;
     const Modifiers m{down_[vk::Shift], down_[vk::Control], down_[vk::Menu], capsToggle_};
+    if (m.alt && key == vk::Space) {
+        systemMenuOpen_ = true;
+        return;
+    }
+    if (systemMenuOpen_) {
+        if (GenericOf(key) || key == vk::Shift || key == vk::Control || key == vk::Menu) return;
+        systemMenuOpen_ = false;
+        if (const std::optional<char> c = UsCharForKey(key, false, false))
+            systemMenuChoices_.push_back(w->title + ": " +
+                                         static_cast<char>(*c >= 'a' && *c <= 'z' ? *c - 32 : *c));
+        return;
+    }
     EditorKeyDown(w->editor, key, m, clipboard_);
 }
 
@@ -191,14 +211,18 @@ void SimDesktop::mouseButton(MouseButton button, bool up) {
     setKey(key, up);
 }
 
-PixelPoint SimDesktop::cursorPos() { return cursor_; }
+PixelPoint SimDesktop::cursorPos() {
+    return cursor_;
+}
 
 void SimDesktop::setCursorPos(PixelPoint p) {
     cursor_.x = std::clamp(p.x, 0, screenWidthPixels() - 1);
     cursor_.y = std::clamp(p.y, 0, screenHeightPixels() - 1);
 }
 
-WindowId SimDesktop::foregroundWindow() { return foreground_; }
+WindowId SimDesktop::foregroundWindow() {
+    return foreground_;
+}
 
 bool SimDesktop::setForegroundWindow(WindowId w) {
     const Form* f = formOf(w);
@@ -258,13 +282,14 @@ void SimDesktop::sleepMs(unsigned ms) {
     advance(static_cast<std::int64_t>(ms) * 1000);
 }
 
-double SimDesktop::clockSeconds() { return static_cast<double>(now_ / kTick) / 64.0; }
+double SimDesktop::clockSeconds() {
+    return static_cast<double>(now_ / kTick) / 64.0;
+}
 
 LocalTime SimDesktop::localTime() {
     using namespace std::chrono;
-    const sys_days epochDay =
-        year{kEpoch.year} / month{static_cast<unsigned>(kEpoch.month)} /
-        day{static_cast<unsigned>(kEpoch.day)};
+    const sys_days epochDay = year{kEpoch.year} / month{static_cast<unsigned>(kEpoch.month)} /
+                              day{static_cast<unsigned>(kEpoch.day)};
     const std::int64_t secs =
         kEpoch.hour * 3600 + kEpoch.minute * 60 + kEpoch.second + now_ / 1'000'000;
     const sys_days today = epochDay + days{secs / 86400};
@@ -279,7 +304,9 @@ LocalTime SimDesktop::localTime() {
             static_cast<int>(weekday{today}.c_encoding())};
 }
 
-std::optional<std::string> SimDesktop::clipboardText() { return clipboard_; }
+std::optional<std::string> SimDesktop::clipboardText() {
+    return clipboard_;
+}
 
 bool SimDesktop::clearClipboard() {
     clipboard_.reset();
@@ -291,7 +318,9 @@ bool SimDesktop::setClipboardText(std::string_view text) {
     return true;
 }
 
-void SimDesktop::attachForms(std::span<Form* const> forms) { forms_.assign(forms.begin(), forms.end()); }
+void SimDesktop::attachForms(std::span<Form* const> forms) {
+    forms_.assign(forms.begin(), forms.end());
+}
 
 void SimDesktop::setActionHandler(std::function<void(const UserAction&)> handler) {
     handler_ = std::move(handler);
@@ -371,14 +400,18 @@ std::optional<std::string> SimDesktop::saveFileDialog(std::string_view, std::str
     return a;
 }
 
-void SimDesktop::beep() { messages_.emplace_back("(beep)"); }
+void SimDesktop::beep() {
+    messages_.emplace_back("(beep)");
+}
 
 bool SimDesktop::showHelp(std::string_view path) {
     programsStarted_.emplace_back(path);
     return FileExists(path);
 }
 
-std::optional<std::string> SimDesktop::readFile(std::string_view path) { return ReadWholeFile(path); }
+std::optional<std::string> SimDesktop::readFile(std::string_view path) {
+    return ReadWholeFile(path);
+}
 
 FileStatus SimDesktop::writeFile(std::string_view path, std::string_view data) {
     return WriteFileAtomically(path, data);
@@ -388,4 +421,6 @@ FileStatus SimDesktop::copyFile(std::string_view from, std::string_view to) {
     return CopyFileAtomically(from, to);
 }
 
-bool SimDesktop::fileExists(std::string_view path) { return FileExists(path); }
+bool SimDesktop::fileExists(std::string_view path) {
+    return FileExists(path);
+}

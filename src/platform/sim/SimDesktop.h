@@ -16,7 +16,7 @@
 // presses keys at given virtual times and acts on the program's form models by name; another
 // application, "Document", has the focus at start and takes every key event.
 class SimDesktop final : public Platform {
-public:
+  public:
     static constexpr WindowId kDocument = 1;
     // Monday 2026-01-05 09:00:00, so dates in a run are repeatable.
     static constexpr LocalTime kEpoch{2026, 1, 5, 9, 0, 0, 1};
@@ -40,6 +40,8 @@ public:
     std::vector<std::string> takeMessages();
     const std::vector<std::string>& programsStarted() const { return programsStarted_; }
     const std::vector<std::string>& windowsActivated() const { return windowsActivated_; }
+    // Items chosen from a window's system menu (Alt+Space, then a letter), as "Title: R".
+    const std::vector<std::string>& systemMenuChoices() const { return systemMenuChoices_; }
     void setOtherInstanceRunning(bool on) { otherInstance_ = on; }
     // A program that startProgram can start: it opens an editor window with this title.
     void installProgram(std::string path, std::string windowTitle);
@@ -100,7 +102,7 @@ public:
     bool fileExists(std::string_view path) override;
     bool otherInstanceRunning() override { return otherInstance_; }
 
-private:
+  private:
     struct Scheduled {
         std::int64_t at;
         std::uint64_t seq; // keeps events of one instant in the order they were scheduled
@@ -151,5 +153,7 @@ private:
     std::vector<std::string> messages_;
     std::vector<std::string> programsStarted_;
     std::vector<std::string> windowsActivated_;
+    std::vector<std::string> systemMenuChoices_;
+    bool systemMenuOpen_ = false;
     int sleeps_ = 0;
 };

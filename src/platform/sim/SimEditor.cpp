@@ -7,8 +7,12 @@
 
 namespace {
 
-std::size_t SelStart(const SimEditor& e) { return std::min(e.caret, e.anchor); }
-std::size_t SelEnd(const SimEditor& e) { return std::max(e.caret, e.anchor); }
+std::size_t SelStart(const SimEditor& e) {
+    return std::min(e.caret, e.anchor);
+}
+std::size_t SelEnd(const SimEditor& e) {
+    return std::max(e.caret, e.anchor);
+}
 
 void DeleteSelection(SimEditor& e) {
     const std::size_t from = SelStart(e);
@@ -87,7 +91,8 @@ void CtrlKey(SimEditor& e, std::uint8_t key, std::optional<std::string>& clipboa
     case 'V':
         if (clipboard) Insert(e, FromClipboard(*clipboard));
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -106,8 +111,12 @@ void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
     }
     const bool hasSelection = SelStart(e) != SelEnd(e);
     switch (key) {
-    case vk::Return: Insert(e, "\n"); return;
-    case vk::Tab: Insert(e, "\t"); return;
+    case vk::Return:
+        Insert(e, "\n");
+        return;
+    case vk::Tab:
+        Insert(e, "\t");
+        return;
     case vk::Back:
         if (!hasSelection && e.caret > 0) e.anchor = e.caret - 1;
         DeleteSelection(e);
@@ -122,11 +131,16 @@ void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
     case vk::Right:
         if (!m.shift && hasSelection) return MoveCaret(e, SelEnd(e), false);
         return MoveCaret(e, std::min(e.caret + 1, e.text.size()), m.shift);
-    case vk::Up: return MoveCaret(e, VerticalMove(e.text, e.caret, true), m.shift);
-    case vk::Down: return MoveCaret(e, VerticalMove(e.text, e.caret, false), m.shift);
-    case vk::Home: return MoveCaret(e, LineStart(e.text, e.caret), m.shift);
-    case vk::End: return MoveCaret(e, LineEnd(e.text, e.caret), m.shift);
-    default: break;
+    case vk::Up:
+        return MoveCaret(e, VerticalMove(e.text, e.caret, true), m.shift);
+    case vk::Down:
+        return MoveCaret(e, VerticalMove(e.text, e.caret, false), m.shift);
+    case vk::Home:
+        return MoveCaret(e, LineStart(e.text, e.caret), m.shift);
+    case vk::End:
+        return MoveCaret(e, LineEnd(e.text, e.caret), m.shift);
+    default:
+        break;
     }
     if (auto c = UsCharForKey(key, m.shift, m.capsLock)) Insert(e, std::string(1, *c));
 }

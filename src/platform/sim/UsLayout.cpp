@@ -41,11 +41,16 @@ std::optional<KeyStroke> UsKeyForChar(char c) {
         if (k.shifted == c) return KeyStroke{k.key, true};
     }
     switch (c) {
-    case '\r': return KeyStroke{vk::Return, false};
-    case '\t': return KeyStroke{vk::Tab, false};
-    case '\b': return KeyStroke{vk::Back, false};
-    case '\x1B': return KeyStroke{vk::Escape, false};
-    default: return std::nullopt;
+    case '\r':
+        return KeyStroke{vk::Return, false};
+    case '\t':
+        return KeyStroke{vk::Tab, false};
+    case '\b':
+        return KeyStroke{vk::Back, false};
+    case '\x1B':
+        return KeyStroke{vk::Escape, false};
+    default:
+        return std::nullopt;
     }
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/EngineState.h"
+#include "keyout/KeyOutState.h"
+#include "platform/Form.h"
+#include "platform/Platform.h"
+#include "store/Database.h"
+#include "store/Settings.h"
+
+#include <array>
+
+// Everything one run of the program owns, passed by reference to every procedure. A test builds
+// a fresh App on a fresh simulated desktop; there is no other mutable state.
+struct App {
+    explicit App(Platform& p) : platform(p) {}
+
+    Platform& platform;
+    Database db;
+    Options options;
+    KeyOutState out;
+    EngineState engine;
+    SessionStats stats;
+    Form frmKeyvane;
+    Form frmKVDisp;
+};
+
+// The program's top-level windows: never taken as the window to type into.
+inline std::array<Form*, 2> OwnForms(App& app) {
+    return {&app.frmKeyvane, &app.frmKVDisp};
+}

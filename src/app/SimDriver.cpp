@@ -1,0 +1,297 @@
+#include "app/SimDriver.h"
+
+#include "app/App.h"
+#include "app/Program.h"
+#include "app/SimScript.h"
+#include "keyout/KeyScript.h"
+#include "platform/keys.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/UsLayout.h"
+#include "platform/text.h"
+
+#include <charconv>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+constexpr std::int64_t kMs = 1000;
+constexpr std::int64_t kKeyHeld = 30 * kMs; // a typed key is held this long
+constexpr std::int64_t kKeyGap = 60 * kMs;  // and this long passes before the next
+constexpr std::int64_t kSettle = 100 * kMs; // between the last action of a command and the next
+
+struct ScriptError {
+    std::string message;
+};
+
+struct Run {
+    SimDesktop& sim;
+    App& app;
+    std::ostream& out;
+    std::vector<ScriptLine> lines;
+    std::size_t next = 0;
+    std::int64_t readyAt = 0;
+    bool programRunning = true;
+    bool expectFailed = false;
+    std::optional<std::string> error;
+};
+
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    std::istringstream in{std::string(text)};
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+std::optional<int> Number(std::string_view s) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+void ActionDone(Run& r, std::int64_t lastAction) {
+    r.readyAt = lastAction + kSettle;
+}
+
+void RequireProgram(const Run& r) {
+    if (!r.programRunning) throw ScriptError{"the program is not running"};
+}
+
+void TypeText(Run& r, std::string_view text) {
+    std::int64_t t = r.sim.nowMicros();
+    for (char c : UnescapeTyped(text)) {
+        const std::optional<KeyStroke> k = UsKeyForChar(c == '\n' ? '\r' : c);
+        if (!k) throw ScriptError{"no key types \"" + EscapeForPrint(std::string(1, c)) + "\""};
+        if (k->shift) r.sim.schedulePhysicalKey(t, vk::LShift, false);
+        r.sim.schedulePhysicalKey(t, k->key, false);
+        r.sim.schedulePhysicalKey(t + kKeyHeld, k->key, true);
+        if (k->shift) r.sim.schedulePhysicalKey(t + kKeyHeld, vk::LShift, true);
+        t += kKeyHeld + kKeyGap;
+    }
+    ActionDone(r, t - kKeyGap);
+}
+
+std::vector<std::uint8_t> Keys(std::string_view text) {
+    std::vector<std::uint8_t> keys;
+    for (const std::string& name : Words(text)) {
+        const std::optional<std::uint8_t> key = KeyByName(name);
+        if (!key) throw ScriptError{"unknown key " + name};
+        keys.push_back(*key);
+    }
+    if (keys.empty()) throw ScriptError{"no key given"};
+    return keys;
+}
+
+void Press(Run& r, std::string_view text) {
+    const std::vector<std::uint8_t> keys = Keys(text);
+    std::int64_t t = r.sim.nowMicros();
+    for (std::size_t i = 0; i < keys.size(); ++i, t += kKeyHeld)
+        r.sim.schedulePhysicalKey(t, keys[i], false);
+    for (std::size_t i = keys.size(); i-- > 0; t += kKeyHeld)
+        r.sim.schedulePhysicalKey(t, keys[i], true);
+    ActionDone(r, t - kKeyHeld);
+}
+
+std::string Clipboard(Run& r) {
+    return r.sim.clipboard().value_or("");
+}
+
+std::string ClipboardFromScript(std::string_view text) {
+    std::string clip;
+    for (char c : UnescapeTyped(text)) clip += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return clip;
+}
+
+// The text a WHAT stands for, and the rest of the command after it.
+std::pair<std::string, std::string> Observe(Run& r, std::string_view what) {
+    const std::size_t space = what.find(' ');
+    const std::string word(what.substr(0, space));
+    std::string rest = space == std::string_view::npos ? "" : std::string(what.substr(space + 1));
+    if (word == "file") {
+        const std::size_t nameEnd = rest.find(' ');
+        const std::string name = rest.substr(0, nameEnd);
+        if (name.empty()) throw ScriptError{"file needs a name"};
+        rest = nameEnd == std::string::npos ? "" : rest.substr(nameEnd + 1);
+        const std::optional<std::string> data = r.sim.readFile(r.sim.programFolder() + name);
+        return {data.value_or("(missing)"), rest};
+    }
+    if (word == "document") return {r.sim.document().text, rest};
+    if (word == "clipboard") return {Clipboard(r), rest};
+    if (word == "caption") return {r.app.frmKeyvane.caption, rest};
+    if (word == "display") {
+        const Control* box = FindControl(r.app.frmKeyvane, "txtDisplay");
+        return {box ? box->text : "", rest};
+    }
+    if (word == "panel") {
+        const Control* label = FindControl(r.app.frmKVDisp, "lblKVDisp");
+        if (!r.app.frmKVDisp.visible || !label) return {"(hidden)", rest};
+        return {label->caption, rest};
+    }
+    if (word == "messages") {
+        std::string joined;
+        for (const std::string& m : r.sim.takeMessages())
+            joined += (joined.empty() ? "" : " | ") + m;
+        return {joined, rest};
+    }
+    throw ScriptError{"cannot print " + word};
+}
+
+std::string WhatName(std::string_view what, std::string_view rest) {
+    const std::size_t restLength = rest.empty() ? 0 : rest.size() + 1;
+    return std::string(what.substr(0, what.size() - restLength));
+}
+
+Form& FormNamed(Run& r, std::string_view name) {
+    for (Form* f : OwnForms(r.app))
+        if (f->name == name) return *f;
+    throw ScriptError{"no window " + std::string(name)};
+}
+
+void ChooseMenu(Run& r, std::string_view name) {
+    RequireProgram(r);
+    for (Form* f : OwnForms(r.app)) {
+        if (const MenuItem* item = FindMenuItem(*f, name)) {
+            if (item->enabled && item->visible)
+                r.sim.scheduleAction(
+                    r.sim.nowMicros(),
+                    {UserAction::Kind::Menu, f->name, std::string(name), -1, 0, 0, {}});
+            ActionDone(r, r.sim.nowMicros());
+            return;
+        }
+    }
+    throw ScriptError{"no menu item " + std::string(name)};
+}
+
+void Click(Run& r, std::string_view text) {
+    RequireProgram(r);
+    const std::vector<std::string> words = Words(text);
+    if (words.empty() || words.size() > 4) throw ScriptError{"click NAME [INDEX] [X Y]"};
+    std::vector<int> numbers;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::optional<int> n = Number(words[i]);
+        if (!n) throw ScriptError{"not a number: " + words[i]};
+        numbers.push_back(*n);
+    }
+    const int index = numbers.size() % 2 == 1 ? numbers.front() : -1;
+    const int x = numbers.size() >= 2 ? numbers[numbers.size() - 2] : 0;
+    const int y = numbers.size() >= 2 ? numbers.back() : 0;
+    for (Form* f : OwnForms(r.app)) {
+        if (const Control* c = FindControl(*f, words[0], index)) {
+            if (c->enabled && c->visible && f->visible)
+                r.sim.scheduleAction(r.sim.nowMicros(),
+                                     {UserAction::Kind::Click, f->name, words[0], index, x, y, {}});
+            ActionDone(r, r.sim.nowMicros());
+            return;
+        }
+    }
+    throw ScriptError{"no control " + words[0]};
+}
+
+// Runs the command; false when it has to wait for the program before the next may start.
+bool Execute(Run& r, const ScriptLine& line) {
+    const std::string& c = line.command;
+    const std::string& text = line.text;
+    if (c == "type") {
+        TypeText(r, text);
+    } else if (c == "press") {
+        Press(r, text);
+    } else if (c == "hold" || c == "release") {
+        const std::vector<std::uint8_t> keys = Keys(text);
+        if (keys.size() != 1) throw ScriptError{c + " takes one key"};
+        r.sim.schedulePhysicalKey(r.sim.nowMicros(), keys[0], c == "release");
+        ActionDone(r, r.sim.nowMicros());
+    } else if (c == "wait") {
+        const std::optional<int> ms = Number(text);
+        if (!ms || *ms < 0) throw ScriptError{"wait takes milliseconds"};
+        r.readyAt = std::max(r.readyAt, r.sim.nowMicros() + *ms * kMs);
+    } else if (c == "clipboard") {
+        r.sim.setClipboardText(ClipboardFromScript(text));
+        ActionDone(r, r.sim.nowMicros());
+    } else if (c == "keyscript") {
+        RequireProgram(r);
+        TypeKeyScript(r.sim, r.app.out, Cp1252FromUtf8(text));
+        ActionDone(r, r.sim.nowMicros());
+    } else if (c == "menu") {
+        ChooseMenu(r, text);
+    } else if (c == "click") {
+        Click(r, text);
+    } else if (c == "close") {
+        RequireProgram(r);
+        Form& form = FormNamed(r, text);
+        r.sim.scheduleAction(r.sim.nowMicros(),
+                             {UserAction::Kind::Close, form.name, {}, -1, 0, 0, {}});
+        ActionDone(r, r.sim.nowMicros());
+    } else if (c == "answer") {
+        r.sim.queueAnswer(UnescapeTyped(text));
+        return true;
+    } else if (c == "print") {
+        const auto [value, rest] = Observe(r, text);
+        if (!rest.empty()) throw ScriptError{"print takes no text after " + WhatName(text, rest)};
+        r.out << text << ": \"" << EscapeForPrint(value) << "\"\n";
+        return true;
+    } else if (c == "expect") {
+        const auto [value, expected] = Observe(r, text);
+        const std::string got = EscapeForPrint(value);
+        const std::string want = EscapeForPrint(UnescapePrinted(expected));
+        if (got != want) {
+            r.expectFailed = true;
+            r.out << "line " << line.number << ": expected " << WhatName(text, expected) << ": \""
+                  << want << "\", got \"" << got << "\"\n";
+        }
+        return true;
+    } else {
+        throw ScriptError{"unknown command " + c};
+    }
+    return false;
+}
+
+void Fail(Run& r, const ScriptLine& line, const ScriptError& e) {
+    r.error = "line " + std::to_string(line.number) + ": " + e.message;
+}
+
+// Runs what is due; called whenever the program waits at its loop head with nothing pending.
+void Step(Run& r) {
+    while (!r.error && r.sim.nowMicros() >= r.readyAt) {
+        if (r.next == r.lines.size()) {
+            r.sim.stopProgram();
+            return;
+        }
+        const ScriptLine& line = r.lines[r.next++];
+        try {
+            if (!Execute(r, line)) return;
+        } catch (const ScriptError& e) {
+            Fail(r, line, e);
+            r.sim.stopProgram();
+        }
+    }
+}
+
+} // namespace
+
+int RunSimScript(std::string_view script, const std::string& folder, std::ostream& out,
+                 std::ostream& err) {
+    SimDesktop sim(folder);
+    App app(sim);
+    Run run{sim, app, out, ParseScript(script), 0, 0, true, false, std::nullopt};
+    sim.setIdleHook([&run] { Step(run); });
+    RunProgram(app);
+    run.programRunning = false;
+    sim.setActionHandler(nullptr);
+    // Whatever the script still holds runs on the desktop without the program.
+    while (!run.error && run.next < run.lines.size()) {
+        while (sim.nowMicros() < run.readyAt) sim.sleepMs(1);
+        const ScriptLine& line = run.lines[run.next++];
+        try {
+            Execute(run, line);
+        } catch (const ScriptError& e) {
+            Fail(run, line, e);
+        }
+    }
+    if (run.error) {
+        err << "quibnote-sim: " << *run.error << '\n';
+        return 2;
+    }
+    return run.expectFailed ? 1 : 0;
+}

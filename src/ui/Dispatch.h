@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+struct App;
+
+// Turns what the user did to one of the program's windows into its handler.
+void HandleUserAction(App& app, const UserAction& action);

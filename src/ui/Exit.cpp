@@ -1,0 +1,42 @@
+#include "ui/Exit.h"
+
+#include "app/App.h"
+#include "store/Save.h"
+
+namespace {
+
+void EndProgram(App& app) {
+    for (Form* f : OwnForms(app)) {
+        if (f->visible) app.platform.hideForm(*f);
+        f->open = false;
+    }
+}
+
+} // namespace
+
+void RunExitSequence(App& app) {
+    Platform& p = app.platform;
+    if (!app.options.protectedMode) {
+        bool keepSettings = false;
+        if (app.db.settingsChanged)
+            keepSettings = p.messageBox("Save changes to settings made during this session?",
+                                        "Quibnote: Save Changes?", MsgButtons::YesNo,
+                                        MsgIcon::Question) == MsgAnswer::Yes;
+        if (app.db.databaseChanged || keepSettings) {
+            const FileStatus saved = SaveDatabase(p, app.db, app.options, keepSettings);
+            if (!saved.ok) {
+                p.messageBox("Quibnote could not save your short forms and settings.\r\n" +
+                                 saved.error + "\r\n\r\nNothing was lost: Quibnote keeps running.",
+                             "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+                return;
+            }
+        }
+    }
+    EndProgram(app);
+}
+
+void ExitWithoutSaving(App& app) {
+    app.db.databaseChanged = false;
+    app.db.settingsChanged = false;
+    RunExitSequence(app);
+}

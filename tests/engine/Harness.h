@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/App.h"
+#include "app/Program.h"
+#include "platform/sim/SimDesktop.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+// A fresh program folder with the small fixture database, a simulated desktop and an App.
+struct Harness {
+    std::filesystem::path folder;
+    SimDesktop sim;
+    App app{sim};
+
+    static std::filesystem::path MakeFolder() {
+        namespace fs = std::filesystem;
+        std::string pattern = (fs::temp_directory_path() / "quibnote-test-XXXXXX").string();
+        fs::path dir = mkdtemp(pattern.data());
+        fs::copy_file(fs::path(QUIBNOTE_SOURCE_DIR) / "tests/fixtures/small/QNhForms.dta",
+                      dir / "QNhForms.dta");
+        return dir;
+    }
+
+    Harness() : folder(MakeFolder()), sim(folder.string()) {}
+    ~Harness() { std::filesystem::remove_all(folder); }
+
+    std::string file(const std::string& name = "QNhForms.dta") const {
+        std::ifstream in(folder / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void writeFile(const std::string& text, const std::string& name = "QNhForms.dta") const {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    }
+
+    // Runs the program until the virtual clock reaches `micros`, then stops it as a script would.
+    void runFor(std::int64_t micros) {
+        sim.setIdleHook([this, micros] {
+            if (sim.nowMicros() >= micros) sim.stopProgram();
+        });
+        RunProgram(app);
+    }
+    // Runs the program until it ends by itself (a close scheduled before).
+    void runToEnd() {
+        sim.setIdleHook([] {});
+        RunProgram(app);
+    }
+    void closeMainWindowAt(std::int64_t micros) {
+        sim.scheduleAction(micros, {UserAction::Kind::Close, "frmKeyvane", {}, -1, 0, 0, {}});
+    }
+    void chooseMenuAt(std::int64_t micros, const char* item) {
+        sim.scheduleAction(micros, {UserAction::Kind::Menu, "frmKeyvane", item, -1, 0, 0, {}});
+    }
+};
