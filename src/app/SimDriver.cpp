@@ -9,6 +9,7 @@
 #include "platform/sim/UsLayout.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ostream>
 #include <sstream>
@@ -129,6 +130,7 @@ std::pair<std::string, std::string> Observe(Run& r, std::string_view what) {
         if (!r.app.frmKVDisp.visible || !label) return {"(hidden)", rest};
         return {label->caption, rest};
     }
+    if (word == "focus") return {r.sim.focusName(), rest};
     if (word == "messages") {
         std::string joined;
         for (const std::string& m : r.sim.takeMessages())
@@ -164,6 +166,60 @@ void ChooseMenu(Run& r, std::string_view name) {
     throw ScriptError{"no menu item " + std::string(name)};
 }
 
+// "frmEdit.txtShFm" names a control of a window; a plain name is looked for in every window.
+std::pair<std::string, std::string> SplitTarget(const std::string& target) {
+    const std::size_t dot = target.find('.');
+    if (dot == std::string::npos) return {"", target};
+    return {target.substr(0, dot), target.substr(dot + 1)};
+}
+
+std::pair<Form*, Control*> FindTarget(Run& r, const std::string& target, int index) {
+    const auto [formName, controlName] = SplitTarget(target);
+    for (Form* f : OwnForms(r.app)) {
+        if (!formName.empty() && f->name != formName) continue;
+        if (Control* c = FindControl(*f, controlName, index)) return {f, c};
+    }
+    throw ScriptError{"no control " + target};
+}
+
+void SetText(Run& r, std::string_view text) {
+    RequireProgram(r);
+    const std::size_t space = text.find(' ');
+    const std::string target(text.substr(0, space));
+    const std::string value =
+        space == std::string_view::npos ? "" : std::string(text.substr(space + 1));
+    auto [form, box] = FindTarget(r, target, -1);
+    if (box->kind != ControlKind::TextBox) throw ScriptError{target + " is not a text box"};
+    if (!r.sim.clickInto(form->name, box->name, box->index))
+        throw ScriptError{target + " cannot take the focus"};
+    box->text = ClipboardFromScript(value);
+    r.sim.scheduleAction(r.sim.nowMicros(),
+                         {UserAction::Kind::Change, form->name, box->name, box->index, 0, 0, {}});
+    ActionDone(r, r.sim.nowMicros());
+}
+
+void Scroll(Run& r, std::string_view text) {
+    RequireProgram(r);
+    const std::vector<std::string> words = Words(text);
+    const std::optional<int> value = words.size() == 2 ? Number(words[1]) : std::nullopt;
+    if (!value) throw ScriptError{"scroll NAME.CONTROL VALUE"};
+    auto [form, bar] = FindTarget(r, words[0], -1);
+    if (bar->kind != ControlKind::ScrollBar) throw ScriptError{words[0] + " is not a scroll bar"};
+    bar->value = std::clamp(*value, std::min(bar->min, bar->max), std::max(bar->min, bar->max));
+    r.sim.scheduleAction(r.sim.nowMicros(),
+                         {UserAction::Kind::Scroll, form->name, bar->name, bar->index, 0, 0, {}});
+    ActionDone(r, r.sim.nowMicros());
+}
+
+void Focus(Run& r, std::string_view text) {
+    const std::vector<std::string> words = Words(text);
+    if (words.empty() || words.size() > 2) throw ScriptError{"focus NAME [CONTROL]"};
+    if (words[0] != "Document") RequireProgram(r);
+    if (!r.sim.clickInto(words[0], words.size() == 2 ? words[1] : "", -1))
+        throw ScriptError{"cannot focus " + std::string(text)};
+    ActionDone(r, r.sim.nowMicros());
+}
+
 void Click(Run& r, std::string_view text) {
     RequireProgram(r);
     const std::vector<std::string> words = Words(text);
@@ -177,16 +233,13 @@ void Click(Run& r, std::string_view text) {
     const int index = numbers.size() % 2 == 1 ? numbers.front() : -1;
     const int x = numbers.size() >= 2 ? numbers[numbers.size() - 2] : 0;
     const int y = numbers.size() >= 2 ? numbers.back() : 0;
-    for (Form* f : OwnForms(r.app)) {
-        if (const Control* c = FindControl(*f, words[0], index)) {
-            if (c->enabled && c->visible && f->visible)
-                r.sim.scheduleAction(r.sim.nowMicros(),
-                                     {UserAction::Kind::Click, f->name, words[0], index, x, y, {}});
-            ActionDone(r, r.sim.nowMicros());
-            return;
-        }
+    auto [form, c] = FindTarget(r, words[0], index);
+    if (c->enabled && c->visible && form->visible) {
+        if (c->kind == ControlKind::CheckBox) c->checked = !c->checked;
+        r.sim.scheduleAction(r.sim.nowMicros(),
+                             {UserAction::Kind::Click, form->name, c->name, index, x, y, {}});
     }
-    throw ScriptError{"no control " + words[0]};
+    ActionDone(r, r.sim.nowMicros());
 }
 
 // Runs the command; false when it has to wait for the program before the next may start.
@@ -217,6 +270,12 @@ bool Execute(Run& r, const ScriptLine& line) {
         ChooseMenu(r, text);
     } else if (c == "click") {
         Click(r, text);
+    } else if (c == "focus") {
+        Focus(r, text);
+    } else if (c == "set") {
+        SetText(r, text);
+    } else if (c == "scroll") {
+        Scroll(r, text);
     } else if (c == "close") {
         RequireProgram(r);
         Form& form = FormNamed(r, text);

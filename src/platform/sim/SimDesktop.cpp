@@ -161,9 +161,13 @@ void SimDesktop::applyKey(std::uint8_t key, bool up, bool physical) {
 }
 
 void SimDesktop::deliverKeyDown(std::uint8_t key) {
+    const Modifiers m{down_[vk::Shift], down_[vk::Control], down_[vk::Menu], capsToggle_};
+    if (formOf(foreground_)) {
+        formKeys_.push_back({foreground_, key, m});
+        return;
+    }
     AppWindow* w = appWindow(foreground_);
     if (!w) return;
-    const Modifiers m{down_[vk::Shift], down_[vk::Control], down_[vk::Menu], capsToggle_};
     if (m.alt && key == vk::Space) {
         systemMenuOpen_ = true;
         return;
@@ -330,7 +334,9 @@ void SimDesktop::showForm(Form& form, bool activate) {
     if (form.window == 0) form.window = nextWindowId_++;
     form.open = true;
     form.visible = true;
-    if (activate) foreground_ = form.window;
+    if (!activate) return;
+    foreground_ = form.window;
+    if (!focusedControl(form)) moveFocus(form, false);
 }
 
 void SimDesktop::hideForm(Form& form) {
@@ -340,17 +346,18 @@ void SimDesktop::hideForm(Form& form) {
 
 int SimDesktop::doEvents(EventSite site) {
     advance(2);
+    while (!stopped_ && !formKeys_.empty()) {
+        const FormKey k = formKeys_.front();
+        formKeys_.pop_front();
+        handleFormKey(k);
+    }
     while (!stopped_) {
         auto due = std::find_if(scheduled_.begin(), scheduled_.end(),
                                 [](const Scheduled& s) { return !s.physicalKey; });
         if (due == scheduled_.end() || due->at > now_) break;
         const UserAction action = due->action;
         scheduled_.erase(due);
-        if (handler_) {
-            ++handlerDepth_;
-            handler_(action);
-            --handlerDepth_;
-        }
+        dispatch(action);
     }
     if (site == EventSite::LoopHead && handlerDepth_ == 0 && !inIdleHook_ && !stopped_ &&
         scheduled_.empty() && idleHook_) {

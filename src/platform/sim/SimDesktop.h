@@ -52,6 +52,11 @@ class SimDesktop final : public Platform {
     bool capsLockOn() const { return capsToggle_; }
     int sleepCount() const { return sleeps_; }
     Form* findForm(std::string_view name);
+    // The user clicks into a window (the Document, or a form by name) and, when given, into one of
+    // its controls. False when there is no such visible window or control to take the focus.
+    bool clickInto(std::string_view window, std::string_view control = {}, int index = -1);
+    // The window and control with the keyboard focus: "Document", "frmEdit" or "frmEdit.txtShFm".
+    std::string focusName();
     // The editor of a simulated application window with that title, if there is one.
     SimEditor* editorOf(std::string_view title);
 
@@ -122,6 +127,16 @@ class SimDesktop final : public Platform {
     void applyKey(std::uint8_t key, bool up, bool physical);
     void setKey(std::uint8_t key, bool up);
     void deliverKeyDown(std::uint8_t key);
+    // Keys for the program's own windows wait, as window messages do, until it lets events run.
+    struct FormKey {
+        WindowId window;
+        std::uint8_t key;
+        Modifiers modifiers;
+    };
+    void handleFormKey(const FormKey& k);
+    Control* focusedControl(Form& form);
+    void moveFocus(Form& form, bool backwards);
+    void dispatch(const UserAction& action);
     std::optional<std::string> takeAnswer();
     AppWindow* appWindow(WindowId w);
     Form* formOf(WindowId w);
@@ -141,6 +156,9 @@ class SimDesktop final : public Platform {
     std::vector<AppWindow> windows_;
     std::map<std::string, std::string> installed_;
     std::vector<Form*> forms_;
+    std::deque<FormKey> formKeys_;
+    std::map<WindowId, std::pair<std::string, int>> formFocus_; // control name and index
+    std::map<std::string, SimEditor> textBoxes_;                // caret and selection by box
     WindowId nextWindowId_ = 100;
     std::function<void(const UserAction&)> handler_;
     std::function<void()> idleHook_;
