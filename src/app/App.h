@@ -25,6 +25,6 @@ struct App {
 };
 
 // The program's top-level windows: never taken as the window to type into.
-inline std::array<Form*, 2> OwnForms(App& app) {
-    return {&app.frmKeyvane, &app.frmKVDisp};
+inline auto OwnForms(App& app) {
+    return std::to_array<Form*>({&app.frmKeyvane, &app.frmKVDisp});
 }

@@ -1,0 +1,12 @@
+#include "calc/CalcAndPaste.h"
+#include "calc/FormulaSamples.h"
+#include "ui/Handlers.h"
+
+void AddEditMenuHandlers(Handlers& h) {
+    h.menus.emplace("mnuCalcPaste", CalcPasteCommand);
+    h.events.emplace(EventKey("frmKeyvane", "cmdCPaste", UserAction::Kind::Click),
+                     [](App& app, const UserAction&) { CalcPasteCommand(app); });
+    for (const FormulaSample& s : FormulaSamples())
+        if (!s.heading)
+            h.menus.emplace(std::string(s.menuName), [&s](App& app) { TypeFormulaSample(app, s); });
+}
