@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -420,12 +421,29 @@ std::optional<std::string> SimDesktop::readFile(std::string_view path) {
     return ReadWholeFile(path);
 }
 
+// The steps of an atomic write, failing at the step the fault names.
+FileStatus SimDesktop::faultyWrite(std::string_view path, std::string_view data) {
+    const std::string target(path);
+    if (fileFault_ == FileFault::ReadOnlyFolder)
+        return {false, "Cannot create " + target + ": Read-only file system"};
+    const std::string temp = target + ".new";
+    const bool full = fileFault_ == FileFault::DiskFull;
+    WriteFileAtomically(temp, full ? data.substr(0, data.size() / 2) : data);
+    std::remove(temp.c_str());
+    if (full) return {false, "Cannot write " + target + ": No space left on device"};
+    return {false, "Cannot replace " + target + ": Input/output error"};
+}
+
 FileStatus SimDesktop::writeFile(std::string_view path, std::string_view data) {
+    if (fileFault_ != FileFault::None) return faultyWrite(path, data);
     return WriteFileAtomically(path, data);
 }
 
 FileStatus SimDesktop::copyFile(std::string_view from, std::string_view to) {
-    return CopyFileAtomically(from, to);
+    if (fileFault_ == FileFault::None) return CopyFileAtomically(from, to);
+    const std::optional<std::string> data = ReadWholeFile(from);
+    if (!data) return {false, "Cannot read " + std::string(from)};
+    return faultyWrite(to, *data);
 }
 
 bool SimDesktop::fileExists(std::string_view path) {

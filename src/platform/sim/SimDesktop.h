@@ -43,6 +43,10 @@ class SimDesktop final : public Platform {
     // Items chosen from a window's system menu (Alt+Space, then a letter), as "Title: R".
     const std::vector<std::string>& systemMenuChoices() const { return systemMenuChoices_; }
     void setOtherInstanceRunning(bool on) { otherInstance_ = on; }
+    // Makes every following write and copy fail as a full disk, a read-only folder or a failed
+    // rename would: the target is left as it was and the failure is reported.
+    enum class FileFault { None, DiskFull, ReadOnlyFolder, RenameFails };
+    void setFileFault(FileFault fault) { fileFault_ = fault; }
     // A program that startProgram can start: it opens an editor window with this title.
     void installProgram(std::string path, std::string windowTitle);
 
@@ -166,6 +170,8 @@ class SimDesktop final : public Platform {
     bool inIdleHook_ = false;
     bool stopped_ = false;
     bool otherInstance_ = false;
+    FileFault fileFault_ = FileFault::None;
+    FileStatus faultyWrite(std::string_view path, std::string_view data);
     std::optional<std::string> clipboard_;
     std::deque<std::string> answers_;
     std::vector<std::string> messages_;
