@@ -54,7 +54,32 @@ void MoveCaret(SimEditor& e, std::size_t to, bool extend) {
     if (!extend) e.anchor = to;
 }
 
-std::string FromClipboard(const std::string& clip) {
+void CtrlKey(SimEditor& e, std::uint8_t key, std::optional<std::string>& clipboard) {
+    switch (key) {
+    case 'A':
+        e.anchor = 0;
+        e.caret = e.text.size();
+        break;
+    case 'C':
+        if (SelStart(e) != SelEnd(e)) clipboard = LinesToCrLf(SelectedText(e));
+        break;
+    case 'X':
+        if (SelStart(e) != SelEnd(e)) {
+            clipboard = LinesToCrLf(SelectedText(e));
+            DeleteSelection(e);
+        }
+        break;
+    case 'V':
+        if (clipboard) Insert(e, LinesFromCrLf(*clipboard));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+std::string LinesFromCrLf(const std::string& clip) {
     std::string out;
     for (std::size_t i = 0; i < clip.size(); ++i) {
         if (clip[i] == '\r') {
@@ -67,36 +92,11 @@ std::string FromClipboard(const std::string& clip) {
     return out;
 }
 
-std::string ToClipboard(const std::string& text) {
+std::string LinesToCrLf(const std::string& text) {
     std::string out;
     for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return out;
 }
-
-void CtrlKey(SimEditor& e, std::uint8_t key, std::optional<std::string>& clipboard) {
-    switch (key) {
-    case 'A':
-        e.anchor = 0;
-        e.caret = e.text.size();
-        break;
-    case 'C':
-        if (SelStart(e) != SelEnd(e)) clipboard = ToClipboard(SelectedText(e));
-        break;
-    case 'X':
-        if (SelStart(e) != SelEnd(e)) {
-            clipboard = ToClipboard(SelectedText(e));
-            DeleteSelection(e);
-        }
-        break;
-    case 'V':
-        if (clipboard) Insert(e, FromClipboard(*clipboard));
-        break;
-    default:
-        break;
-    }
-}
-
-} // namespace
 
 std::string SelectedText(const SimEditor& e) {
     return e.text.substr(SelStart(e), SelEnd(e) - SelStart(e));

@@ -24,3 +24,7 @@ struct Modifiers {
 void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
                    std::optional<std::string>& clipboard);
 std::string SelectedText(const SimEditor& e);
+// Line breaks between the editor ('\n') and the clipboard and text boxes (CR LF; a lone CR
+// also reads as a line break).
+std::string LinesFromCrLf(const std::string& text);
+std::string LinesToCrLf(const std::string& text);

@@ -18,21 +18,6 @@ std::string BoxKey(const Form& form, const Control& c) {
     return form.name + "." + c.name + "#" + std::to_string(c.index);
 }
 
-// Text boxes hold CR LF line breaks; the editor works with '\n'.
-std::string EditorText(const std::string& boxText) {
-    std::string out;
-    for (std::size_t i = 0; i < boxText.size(); ++i)
-        if (!(boxText[i] == '\r' && i + 1 < boxText.size() && boxText[i + 1] == '\n'))
-            out += boxText[i];
-    return out;
-}
-
-std::string BoxText(const std::string& editorText) {
-    std::string out;
-    for (char c : editorText) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
-
 } // namespace
 
 void SimDesktop::dispatch(const UserAction& action) {
@@ -85,10 +70,10 @@ void SimDesktop::handleFormKey(const FormKey& k) {
     }
     if (k.key == vk::Return && !c->multiLine) return;
     SimEditor& e = textBoxes_[BoxKey(*form, *c)];
-    const std::string current = EditorText(c->text);
+    const std::string current = LinesFromCrLf(c->text);
     if (e.text != current) e = {current, current.size(), current.size()};
     EditorKeyDown(e, k.key, k.modifiers, clipboard_);
-    const std::string changed = BoxText(e.text);
+    const std::string changed = LinesToCrLf(e.text);
     if (changed == c->text) return;
     c->text = changed;
     dispatch({UserAction::Kind::Change, form->name, name, index, 0, 0, {}});
