@@ -178,6 +178,8 @@ std::optional<VoyagePlan> PlanVoyage(std::string_view argument) {
         if (!number) return std::nullopt;
     }
     plan.distance = std::min(*number, kLargestDistance);
+    // A negative distance too long for a double has no number to show: an overflow.
+    if (!std::isfinite(plan.distance)) return std::nullopt;
     return plan;
 }
 

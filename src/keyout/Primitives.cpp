@@ -18,6 +18,13 @@ bool AnyDown(Platform& p, std::uint8_t generic, std::uint8_t left, std::uint8_t 
     return a || b || c;
 }
 
+// The platform's toggle reading is current, so the flag is taken from it directly.
+void RecordCapsLock(Platform& p, KeyOutState& k) {
+    k.capsLock = (p.getKeyState(vk::Capital) & 1) != 0;
+    p.keyEvent(vk::Capital, true);
+    PollKey(p, vk::Capital);
+}
+
 } // namespace
 
 std::int16_t PollKey(Platform& p, std::uint8_t key) {
@@ -67,7 +74,14 @@ void WaitForTick(Platform& p, KeyOutState& k, float limitSeconds) {
     const double start = p.clockSeconds();
     double last = start;
     for (;;) {
-        if (PollKey(p, vk::Capital) != 0) HandleCapsLock(p, k);
+        if (PollKey(p, vk::Capital) != 0) {
+            // Nobody lets go of a Caps Lock that a key script holds down ("{*+}"), so the wait
+            // for its release ends with this wait's limit; the key-up that follows releases it.
+            while (p.getAsyncKeyState(vk::Capital) != 0 &&
+                   p.clockSeconds() - start < limitSeconds) {
+            }
+            RecordCapsLock(p, k);
+        }
         p.doEvents();
         const double reading = p.clockSeconds();
         const double step = reading - last;
@@ -83,11 +97,8 @@ void RefocusTarget(Platform& p, WindowId target) {
     Pause(p, 0.001f);
 }
 
-// The platform's toggle reading is current, so the flag is taken from it directly.
 void HandleCapsLock(Platform& p, KeyOutState& k) {
     while (p.getAsyncKeyState(vk::Capital) != 0) {
     }
-    k.capsLock = (p.getKeyState(vk::Capital) & 1) != 0;
-    p.keyEvent(vk::Capital, true);
-    PollKey(p, vk::Capital);
+    RecordCapsLock(p, k);
 }

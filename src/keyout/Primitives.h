@@ -17,6 +17,8 @@ bool IsShiftDown(Platform& p);
 bool IsCtrlDown(Platform& p);
 bool IsAltDown(Platform& p);
 void Pause(Platform& p, float seconds);
+// Waits for the clock's next step, at most limitSeconds. A Caps Lock held down meanwhile is
+// waited for within the same limit, then released and recorded.
 void WaitForTick(Platform& p, KeyOutState& k, float limitSeconds);
 void RefocusTarget(Platform& p, WindowId target);
 // Caps Lock was read pressed: wait for its release, then record whether it is now on.

@@ -4,6 +4,7 @@
 #include "store/AddRecord.h"
 #include "store/Markers.h"
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -17,10 +18,16 @@ bool NeedsRewrite(std::string_view expansion) {
     return run != first;
 }
 
-} // namespace
+// The add operation rebuilds the first record of a short form. A later record of the same short
+// form (a hand-edited file can hold one) is left as it stands: rebuilding it would overwrite the
+// first one with its expansion.
+bool IsFirstOfItsShortForm(const Database& db, std::string_view shortForm, std::size_t start) {
+    const std::optional<RecordPos> first = FindRecord(db, shortForm);
+    return first && first->start == start;
+}
 
-int NormaliseErasures(Database& db) {
-    if (db.settingsLine.find("Loffe, 2003") != std::string::npos) return 0;
+// One walk over every record, rebuilding those whose erase marks are out of step.
+int NormalisingWalk(Database& db) {
     int rewritten = 0;
     for (std::string& group : db.groups) {
         for (std::size_t lineBreak = 0; lineBreak < group.size();) {
@@ -32,9 +39,10 @@ int NormaliseErasures(Database& db) {
             const std::string_view expansion = tab == std::string::npos
                                                    ? std::string_view()
                                                    : std::string_view(record).substr(tab + 1);
-            if (NeedsRewrite(expansion)) {
-                const AddResult r = AddRecord(db, AddMode::B, false, {}, record.substr(0, tab),
-                                              ApplyErasures(expansion));
+            const std::string_view shortForm = std::string_view(record).substr(0, tab);
+            if (NeedsRewrite(expansion) && IsFirstOfItsShortForm(db, shortForm, start)) {
+                const AddResult r =
+                    AddRecord(db, AddMode::B, false, {}, shortForm, ApplyErasures(expansion));
                 if (r.outcome == AddOutcome::Stored) {
                     ++rewritten;
                     end = RecordEnd(group, start);
@@ -43,5 +51,17 @@ int NormaliseErasures(Database& db) {
             lineBreak = end;
         }
     }
+    return rewritten;
+}
+
+} // namespace
+
+int NormaliseErasures(Database& db) {
+    if (db.settingsLine.find("Loffe, 2003") != std::string::npos) return 0;
+    // A rebuild is refused while another record seems to end with the same expansion, and that
+    // record may itself be rebuilt further on. Walking again until a walk changes nothing
+    // settles now what the following start-ups would otherwise rewrite one walk at a time.
+    int rewritten = 0;
+    for (int n = NormalisingWalk(db); n > 0; n = NormalisingWalk(db)) rewritten += n;
     return rewritten;
 }

@@ -121,7 +121,9 @@ Options ParseSettings(std::string_view line) {
     o.showClipsOnCopy = Bit1(v);
     v = PackedField(fields[2]);
     o.lookAhead = v % 2 != 0;
-    o.fontSize = v / 2 * 2 + 8;
+    // The menus offer 8, 10 and 12 points only. A hand-edited value outside them is brought back
+    // in: a negative odd value would otherwise read as a size that saves as a different one.
+    o.fontSize = std::clamp(v / 2 * 2 + 8, 8, 12);
     v = PackedField(fields[3]);
     o.fullSpeed = Bit0(v);
     o.protectedMode = Bit1(v);

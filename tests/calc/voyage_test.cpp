@@ -111,6 +111,8 @@ TEST(VoyageParagraph, EndsWhenTheSpeedCanNoLongerGrow) {
 TEST(VoyageParagraph, RefusesArgumentsThatAreNotDistances) {
     for (const std::string_view argument : {"", "X", "LY", "abcLY", "5#", "5#ten", "1.2.3LY"})
         EXPECT_FALSE(VoyageParagraph(argument)) << argument;
+    // Too long for a double, the distance would show as no number at all.
+    EXPECT_FALSE(VoyageParagraph("-" + std::string(400, '9')));
 }
 
 } // namespace

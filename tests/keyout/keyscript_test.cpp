@@ -111,6 +111,12 @@ TEST_F(KeyScriptTest, ModifierHoldAndLetGo) {
     expectNoModifierDown();
 }
 
+TEST_F(KeyScriptTest, AHeldCapsLockIsLetGoWithinTheTokenAndRecorded) {
+    EXPECT_EQ(type("{*+}AB").text, "AB"); // Caps Lock is on: capitals go without Shift
+    EXPECT_FALSE(sim.isDown(vk::Capital));
+    EXPECT_TRUE(k.capsLock);
+}
+
 TEST_F(KeyScriptTest, MouseTokensMoveThePointerAndClick) {
     sim.setCursorPos({100, 100});
     type("{x0}");

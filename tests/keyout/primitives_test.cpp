@@ -62,6 +62,16 @@ TEST(Primitives, WaitForTickWaitsForCapsLockToBeLetGoThenRecordsIt) {
     EXPECT_TRUE(sim.capsLockOn());
 }
 
+TEST(Primitives, WaitForTickLetsGoOfACapsLockThatNobodyReleasesWithinItsLimit) {
+    SimDesktop sim{"."};
+    KeyOutState k;
+    sim.keyEvent(vk::Capital, false); // as a key script's "{*+}" leaves it
+    WaitForTick(sim, k, 0.5f);
+    EXPECT_LE(sim.nowMicros(), 600'000);
+    EXPECT_FALSE(sim.isDown(vk::Capital));
+    EXPECT_TRUE(k.capsLock);
+}
+
 TEST(Primitives, RefocusTargetGivesTheFocusBackAndIgnoresAVanishedWindow) {
     SimDesktop sim{"."};
     sim.installProgram("dict", "Dictionary");
