@@ -8,9 +8,12 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/UsLayout.h"
 #include "platform/text.h"
+#include "ui/MainWindow.h"
+#include "ui/Statistics.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -20,6 +23,7 @@ namespace {
 constexpr std::int64_t kMs = 1000;
 constexpr std::int64_t kKeyHeld = 30 * kMs; // a typed key is held this long
 constexpr std::int64_t kKeyGap = 60 * kMs;  // and this long passes before the next
+constexpr std::int64_t kShiftLead = 10 * kMs; // Shift leads and trails a shifted key by this
 constexpr std::int64_t kSettle = 100 * kMs; // between the last action of a command and the next
 
 struct ScriptError {
@@ -65,11 +69,14 @@ void TypeText(Run& r, std::string_view text) {
     for (char c : UnescapeTyped(text)) {
         const std::optional<KeyStroke> k = UsKeyForChar(c == '\n' ? '\r' : c);
         if (!k) throw ScriptError{"no key types \"" + EscapeForPrint(std::string(1, c)) + "\""};
+        // A typist's Shift goes down before the letter and comes up after it; pressing both
+        // at one instant would let a pass see the letter without its Shift.
+        const std::int64_t shiftLead = k->shift ? kShiftLead : 0;
         if (k->shift) r.sim.schedulePhysicalKey(t, vk::LShift, false);
-        r.sim.schedulePhysicalKey(t, k->key, false);
-        r.sim.schedulePhysicalKey(t + kKeyHeld, k->key, true);
-        if (k->shift) r.sim.schedulePhysicalKey(t + kKeyHeld, vk::LShift, true);
-        t += kKeyHeld + kKeyGap;
+        r.sim.schedulePhysicalKey(t + shiftLead, k->key, false);
+        r.sim.schedulePhysicalKey(t + shiftLead + kKeyHeld, k->key, true);
+        if (k->shift) r.sim.schedulePhysicalKey(t + 2 * shiftLead + kKeyHeld, vk::LShift, true);
+        t += 2 * shiftLead + kKeyHeld + kKeyGap;
     }
     ActionDone(r, t - kKeyGap);
 }
@@ -105,6 +112,106 @@ std::string ClipboardFromScript(std::string_view text) {
     return clip;
 }
 
+// The first word of a text, and the text after it and its space.
+std::pair<std::string, std::string> FirstWord(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    if (space == std::string_view::npos) return {std::string(text), ""};
+    return {std::string(text.substr(0, space)), std::string(text.substr(space + 1))};
+}
+
+Form& FormNamed(Run& r, std::string_view name);
+std::pair<std::string, std::string> SplitTarget(const std::string& target);
+
+// A control, `FORM.CONTROL` or a name looked for in every window, or else a menu item.
+struct Named {
+    Control* control = nullptr;
+    MenuItem* menu = nullptr;
+};
+
+Named FindNamed(Run& r, const std::string& target, int index) {
+    const auto [formName, name] = SplitTarget(target);
+    for (Form* f : OwnForms(r.app)) {
+        if (!formName.empty() && f->name != formName) continue;
+        if (Control* c = FindControl(*f, name, index)) return {c, nullptr};
+    }
+    if (index < 0)
+        for (Form* f : OwnForms(r.app)) {
+            if (!formName.empty() && f->name != formName) continue;
+            if (MenuItem* m = FindMenuItem(*f, name)) return {nullptr, m};
+        }
+    throw ScriptError{"no control or menu item " + target};
+}
+
+bool IsControlArray(Run& r, const std::string& target) {
+    const auto [formName, name] = SplitTarget(target);
+    for (Form* f : OwnForms(r.app)) {
+        if (!formName.empty() && f->name != formName) continue;
+        for (const Control& c : f->controls)
+            if (c.name == name && c.index >= 0) return true;
+    }
+    return false;
+}
+
+// `control NAME [INDEX]`: a text box's text, or the caption of anything else. INDEX is read only
+// for a control array, so an expected text may begin with a number.
+std::pair<std::string, std::string> ObserveControl(Run& r, std::string_view text) {
+    auto [target, rest] = FirstWord(text);
+    if (target.empty()) throw ScriptError{"control needs a name"};
+    int index = -1;
+    if (IsControlArray(r, target)) {
+        auto [number, after] = FirstWord(rest);
+        const std::optional<int> n = Number(number);
+        if (!n) throw ScriptError{target + " needs an index"};
+        index = *n;
+        rest = after;
+    }
+    const Named named = FindNamed(r, target, index);
+    if (named.menu) return {named.menu->caption, rest};
+    const Control& c = *named.control;
+    return {c.kind == ControlKind::TextBox ? c.text : c.caption, rest};
+}
+
+// `checked NAME`: a menu item's check mark or a check box, as on or off.
+std::pair<std::string, std::string> ObserveChecked(Run& r, std::string_view text) {
+    const auto [target, rest] = FirstWord(text);
+    if (target.empty()) throw ScriptError{"checked needs a name"};
+    const Named named = FindNamed(r, target, -1);
+    const bool on = named.menu ? named.menu->checked : named.control->checked;
+    return {on ? "on" : "off", rest};
+}
+
+// `color NAME`: a window's or a control's colour as six hexadecimal digits, blue first.
+std::pair<std::string, std::string> ObserveColor(Run& r, std::string_view text) {
+    const auto [target, rest] = FirstWord(text);
+    if (target.empty()) throw ScriptError{"color needs a name"};
+    std::uint32_t color = 0;
+    const auto forms = OwnForms(r.app);
+    const auto form =
+        std::find_if(forms.begin(), forms.end(), [&](const Form* f) { return f->name == target; });
+    if (form != forms.end()) {
+        color = (*form)->color;
+    } else {
+        const Named named = FindNamed(r, target, -1);
+        if (!named.control) throw ScriptError{target + " has no colour"};
+        color = named.control->color;
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%06X", color & 0xFFFFFFu);
+    return {hex, rest};
+}
+
+// `window NAME`: where the window stands in twips, and whether it shows.
+std::pair<std::string, std::string> ObserveWindow(Run& r, std::string_view text) {
+    const auto [name, rest] = FirstWord(text);
+    const Form& f = FormNamed(r, name);
+    std::string state = f.visible ? "visible" : "hidden";
+    if (f.state == WindowState::Minimized) state += " minimized";
+    return {"left " + std::to_string(f.rect.left) + " top " + std::to_string(f.rect.top) +
+                " width " + std::to_string(f.rect.width) + " height " +
+                std::to_string(f.rect.height) + " " + state,
+            rest};
+}
+
 // The text a WHAT stands for, and the rest of the command after it.
 std::pair<std::string, std::string> Observe(Run& r, std::string_view what) {
     const std::size_t space = what.find(' ');
@@ -131,6 +238,11 @@ std::pair<std::string, std::string> Observe(Run& r, std::string_view what) {
         return {label->caption, rest};
     }
     if (word == "focus") return {r.sim.focusName(), rest};
+    if (word == "stats") return {StatisticsText(r.app.stats, 1), rest};
+    if (word == "control") return ObserveControl(r, rest);
+    if (word == "checked") return ObserveChecked(r, rest);
+    if (word == "window") return ObserveWindow(r, rest);
+    if (word == "color") return ObserveColor(r, rest);
     if (word == "messages") {
         std::string joined;
         for (const std::string& m : r.sim.takeMessages())
@@ -236,9 +348,60 @@ void Click(Run& r, std::string_view text) {
     auto [form, c] = FindTarget(r, words[0], index);
     if (c->enabled && c->visible && form->visible) {
         if (c->kind == ControlKind::CheckBox) c->checked = !c->checked;
+        // A text box hears the button go down at the pointer first, as on every desktop.
+        if (c->kind == ControlKind::TextBox)
+            r.sim.scheduleAction(r.sim.nowMicros(), {UserAction::Kind::MouseDown, form->name,
+                                                     c->name, index, x, y, MouseButton::Left});
         r.sim.scheduleAction(r.sim.nowMicros(),
                              {UserAction::Kind::Click, form->name, c->name, index, x, y, {}});
     }
+    ActionDone(r, r.sim.nowMicros());
+}
+
+// The user takes the display panel by its label's top-left corner and drags it so that the
+// panel's top-left corner comes to X Y (screen twips), then lets go, or first presses Esc.
+void Drag(Run& r, std::string_view text) {
+    RequireProgram(r);
+    const std::vector<std::string> words = Words(text);
+    const bool esc = words.size() == 4 && words[3] == "esc";
+    const std::optional<int> x = words.size() >= 3 ? Number(words[1]) : std::nullopt;
+    const std::optional<int> y = words.size() >= 3 ? Number(words[2]) : std::nullopt;
+    if (!x || !y || words.size() > 4 || (words.size() == 4 && !esc))
+        throw ScriptError{"drag frmKVDisp X Y [esc]"};
+    if (words[0] != "frmKVDisp") throw ScriptError{"only the display panel is dragged"};
+    const Control* label = FindControl(r.app.frmKVDisp, "lblKVDisp");
+    if (!label) throw ScriptError{"the display panel has no label"};
+    const int tx = r.sim.twipsPerPixelX();
+    const int ty = r.sim.twipsPerPixelY();
+    const std::int64_t t = r.sim.nowMicros();
+    r.sim.schedulePhysicalKey(t, vk::LButton, false);
+    r.sim.scheduleAction(
+        t, {UserAction::Kind::MouseDown, "frmKVDisp", "lblKVDisp", -1, 0, 0, MouseButton::Left});
+    r.sim.setCursorPos({(*x + label->rect.left) / tx, *y / ty});
+    std::int64_t last = t + 50 * kMs;
+    if (esc) {
+        r.sim.schedulePhysicalKey(last, vk::Escape, false);
+        r.sim.schedulePhysicalKey(last += kKeyHeld, vk::Escape, true);
+        last += kKeyHeld;
+    }
+    r.sim.schedulePhysicalKey(last, vk::LButton, true);
+    ActionDone(r, last);
+}
+
+// The user moves or resizes a window by its frame; the main window lays itself out anew.
+void Move(Run& r, std::string_view text) {
+    RequireProgram(r);
+    const std::vector<std::string> words = Words(text);
+    if (words.size() != 5) throw ScriptError{"move NAME LEFT TOP WIDTH HEIGHT"};
+    int v[4];
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<int> n = Number(words[i + 1]);
+        if (!n) throw ScriptError{"not a number: " + words[i + 1]};
+        v[i] = *n;
+    }
+    Form& form = FormNamed(r, words[0]);
+    form.rect = {v[0], v[1], v[2], v[3]};
+    if (&form == &r.app.frmKeyvane) LayoutMainWindow(r.app);
     ActionDone(r, r.sim.nowMicros());
 }
 
@@ -276,6 +439,10 @@ bool Execute(Run& r, const ScriptLine& line) {
         SetText(r, text);
     } else if (c == "scroll") {
         Scroll(r, text);
+    } else if (c == "drag") {
+        Drag(r, text);
+    } else if (c == "move") {
+        Move(r, text);
     } else if (c == "close") {
         RequireProgram(r);
         Form& form = FormNamed(r, text);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -22,13 +23,24 @@ int Usage() {
 }
 
 // A fresh copy of the data, so a run never changes the files it started from.
+// The folder is made under a random name that did not exist before (create_directory fails on
+// an existing one), which works on every system, unlike mkdtemp.
 std::string FreshCopy(const std::string& source) {
-    std::string pattern = (fs::temp_directory_path() / "quibnote-sim-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return {};
     std::error_code ec;
-    fs::copy(source, pattern, fs::copy_options::recursive, ec);
+    const fs::path base = fs::temp_directory_path(ec);
     if (ec) return {};
-    return pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder = base / ("quibnote-sim-" + std::to_string(random()));
+        if (!fs::create_directory(folder, ec)) {
+            if (ec) return {};
+            continue;
+        }
+        fs::copy(source, folder, fs::copy_options::recursive, ec);
+        if (ec) return {};
+        return folder.string();
+    }
+    return {};
 }
 
 } // namespace

@@ -1,9 +1,58 @@
 #pragma once
 
+#include "engine/DefineMode.h"
+#include "engine/GroupSearch.h"
 #include "platform/Form.h"
+#include "platform/keys.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+
+// The word being assembled from the key readings of the main loop.
+struct WordState {
+    std::string currentWord;        // lower-case letters since the last delimiter
+    std::string currentChar = " ";  // this pass's key as text: "" for keys without a character
+    std::string previousChar = " "; // the current character of the previous pass with a key
+    std::uint8_t currentKey = vk::Space;
+    std::uint8_t lastKey = 0;          // the repeat guard: the last key processed
+    std::int16_t lastRangeReading = 0; // the raw reading of the last key the scans read
+    std::int32_t wordStartCount = 0;   // keys since the last word boundary
+    bool wordActive = false;           // the word began at a boundary, so it is looked up
+    char firstLetter = 'a';            // selects the letter group of the word
+    bool capitalD = false;             // the last letter was d typed with Shift
+};
+
+// What the look-up prepared for the next delimiter, and what it shows meanwhile.
+struct ExpansionState {
+    bool armed = false;        // the current word is a usable short form
+    std::string pendingOutput; // Backspace, one Backspace per erased letter, the completion
+    std::string eraseText;     // one Backspace per leading erase mark of the record
+    std::string fullPreview;   // the word less its erased letters, then the completion
+    std::string lastExpansionShown;
+    std::int16_t previewLength = 0; // of the preview shown, at most 70
+    std::string endOfListMark;      // " <" when no longer short form continues the word
+    // Where the matched record's stored expansion ends in its group when the record carries no
+    // state mark (0 when it does), and its expansion less the copy of the short form.
+    std::size_t unflaggedRecordEnd = 0;
+    std::string recordTail;
+    bool useLevelOverride = false; // Alt+S: this word is usable whatever its length
+    bool highlightShown = false;   // a suggestion is typed and selected in the target window
+    std::int16_t floatingPanelCycle = 1;
+    std::string queuedText; // left by the short-form editor, typed with the next delimiter
+};
+
+// The lists of longer short forms shown in the display box while the user pauses.
+struct LookAheadState {
+    static constexpr std::int16_t kLettersDone = 27;
+    static constexpr std::int16_t kSuppressed = 5000;
+    static constexpr std::size_t kNotStarted = static_cast<std::size_t>(-1);
+
+    std::int16_t index = 0; // 0 to start, 1..26 the next candidate letter, then 27 or 5000
+    int foundCount = 0;
+    // The next record of the second list (the index of its CR LF in the group).
+    std::size_t secondListNext = kNotStarted;
+};
 
 // The engine's state for the whole run.
 struct EngineState {
@@ -18,6 +67,11 @@ struct EngineState {
     // Typing time: the clock at the previous keystroke, and the interval it ended.
     double previousKeystroke = -1e9;
     double previousInterval = 0.2;
+    WordState word;
+    ExpansionState expansion;
+    LookAheadState lookAhead;
+    DefineModeState defineMode;
+    GroupOrders groupOrders; // which letter groups are in order, for the look-ups
 };
 
 // The run's counters; shown by the statistics, never saved.

@@ -8,5 +8,3 @@ void TurnExpanderOffByKey(App& app);
 void ToggleExpanderByMenu(App& app);
 // The off loop turning the expander on (F9 or the menu's request).
 void TurnExpanderOn(App& app);
-void SetMainCaption(App& app, bool expanderOff);
-void SetPanelCaption(App& app, const char* caption);

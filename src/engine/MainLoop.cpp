@@ -1,55 +1,17 @@
 #include "engine/MainLoop.h"
 
 #include "app/App.h"
+#include "engine/ClipHooks.h"
 #include "engine/Expander.h"
+#include "engine/Hotkeys.h"
+#include "engine/PassReadings.h"
+#include "engine/WordAssembly.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
 
 #include <array>
 
 namespace {
-
-// What one pass of the main loop read, in the order it reads them.
-struct PassReadings {
-    bool space, enter, shift, period, comma, tab, slash, backslash, one, semicolon, minus, quote,
-        nine, zero, leftBracket, rightBracket, backspace, del, f6, f9, f11, alt, ctrl, capsLock,
-        leftButton, equals, backQuote, f2, leftWin;
-};
-
-PassReadings ReadPass(Platform& p) {
-    const auto r = [&p](std::uint8_t key) { return PollKey(p, key) != 0; };
-    PassReadings k{};
-    k.space = r(vk::Space);
-    k.enter = r(vk::Return);
-    k.shift = IsShiftDown(p);
-    k.period = r(vk::OemPeriod);
-    k.comma = r(vk::OemComma);
-    k.tab = r(vk::Tab);
-    k.slash = r(vk::Oem2);
-    k.backslash = r(vk::Oem5);
-    k.one = r(vk::Key1);
-    k.semicolon = r(vk::Oem1);
-    k.minus = r(vk::OemMinus);
-    k.quote = r(vk::Oem7);
-    k.nine = r(vk::Key9);
-    k.zero = r(vk::Key0);
-    k.leftBracket = r(vk::Oem4);
-    k.rightBracket = r(vk::Oem6);
-    k.backspace = r(vk::Back);
-    k.del = r(vk::Delete);
-    k.f6 = r(vk::F6);
-    k.f9 = r(vk::F9);
-    k.f11 = r(vk::F11);
-    k.alt = IsAltDown(p);
-    k.ctrl = IsCtrlDown(p);
-    k.capsLock = r(vk::Capital);
-    k.leftButton = r(vk::LButton);
-    k.equals = r(vk::OemPlus);
-    k.backQuote = r(vk::Oem3);
-    k.f2 = r(vk::F2);
-    k.leftWin = r(vk::LWin);
-    return k;
-}
 
 void Discard(Platform& p, std::initializer_list<std::uint8_t> keys) {
     for (std::uint8_t key : keys) PollKey(p, key);
@@ -80,9 +42,16 @@ bool RunExpanderOffLoop(App& app) {
             ++app.stats.charsTyped;
             AccumulateTypingTime(app);
         }
+        if (IsCtrlDown(p)) RunCtrlHotkeys(app);
+        if (PollKey(p, vk::F6) != 0) {
+            ToggleQuibList(app);
+            while (PollKey(p, vk::F6) != 0) {
+            }
+        }
         if (PollKey(p, vk::F9) != 0 || app.engine.expanderToggleRequest) {
             TurnExpanderOn(app);
             FlushLetterKeys(app);
+            ResetWordState(app);
             return true;
         }
         if (PollKey(p, vk::Capital) != 0 && !app.engine.editorOpen) HandleCapsLock(p, app.out);
@@ -121,6 +90,10 @@ void FlushOutputKeys(App& app) {
     for (int k = 48; k <= 64; ++k) PollKey(app.platform, static_cast<std::uint8_t>(k));
     for (int k = 91; k <= 226; ++k) PollKey(app.platform, static_cast<std::uint8_t>(k));
     Discard(app.platform, {vk::Tab, vk::Space, vk::Return});
+}
+
+void DiscardShiftAndCapsLock(Platform& p) {
+    Discard(p, {vk::Shift, vk::LShift, vk::RShift, vk::Capital});
 }
 
 void WaitKeyAndAltUp(App& app, std::uint8_t key) {
@@ -178,7 +151,10 @@ void RunMainLoop(App& app) {
         if (!app.options.expanderOn || k.f9) {
             if (app.options.expanderOn) TurnExpanderOffByKey(app);
             if (!RunExpanderOffLoop(app)) return;
+        } else if (ProcessPassKey(app, k) == PassEnd::Processed) {
+            // What the pass typed may have pressed Caps Lock; the flag follows the keyboard again.
+            app.out.capsLock = PollKeyState(p, vk::Capital) != 0;
         }
-        Discard(p, {vk::Shift, vk::LShift, vk::RShift, vk::Capital});
+        DiscardShiftAndCapsLock(p);
     }
 }

@@ -1,10 +1,12 @@
 #include "engine/Startup.h"
 
 #include "app/App.h"
-#include "engine/Expander.h"
+#include "engine/Display.h"
 #include "engine/MainLoop.h"
+#include "engine/WindowOps.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
+#include "store/Dictionary.h"
 #include "store/Normalise.h"
 #include "store/Save.h"
 
@@ -49,14 +51,16 @@ bool StartUp(App& app) {
         RestoreRunningInstance(p);
         return false;
     }
+    app.dictionary = LoadDictionarySettings(p);
     if (!LoadStore(app)) return false;
     if (!app.options.expanderOn) {
-        SetMainCaption(app, true);
-        SetPanelCaption(app, ": -X->");
+        SetMainCaption(app, kCaptionOff);
+        SetPanelCaption(app, kPanelOff);
     }
     app.frmKeyvane.rect = {app.options.mainLeft, app.options.mainTop, app.options.mainWidth,
                            app.options.mainHeight};
     p.showForm(app.frmKeyvane, false);
+    ShowStartWindows(app);
     FlushLetterKeys(app);
     const std::int16_t caps = p.getKeyState(vk::Capital);
     app.out.capsLock = caps == 1 || caps == -127;

@@ -8,7 +8,9 @@
 #include <iterator>
 #include <system_error>
 
-#if __has_include(<unistd.h>)
+#if defined(_WIN32)
+#include <io.h>
+#elif __has_include(<unistd.h>)
 #include <unistd.h>
 #endif
 
@@ -22,7 +24,9 @@ FileStatus Failure(std::string_view path, std::string_view what, int error) {
 
 bool FlushToDisk(std::FILE* f) {
     if (std::fflush(f) != 0) return false;
-#if __has_include(<unistd.h>)
+#if defined(_WIN32)
+    if (::_commit(_fileno(f)) != 0) return false;
+#elif __has_include(<unistd.h>)
     if (::fsync(fileno(f)) != 0) return false;
 #endif
     return true;

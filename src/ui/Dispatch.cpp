@@ -9,6 +9,16 @@ Handlers MakeHandlers() {
     AddFileMenuHandlers(h);
     AddEditMenuHandlers(h);
     AddOptionsMenuHandlers(h);
+    AddMainWindowHandlers(h);
+    AddIntroductionHandlers(h);
+    AddDisplayPanelHandlers(h);
+    AddStatisticsHandlers(h);
+    AddTipsHandlers(h);
+    AddColorHandlers(h);
+    AddGeometryHandlers(h);
+    AddCustomizeHandlers(h);
+    AddEditorHandlers(h);
+    AddClipHandlers(h);
     return h;
 }
 

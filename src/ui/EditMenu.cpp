@@ -1,8 +1,10 @@
 #include "calc/CalcAndPaste.h"
 #include "calc/FormulaSamples.h"
+#include "ui/Editor.h"
 #include "ui/Handlers.h"
 
 void AddEditMenuHandlers(Handlers& h) {
+    h.menus.emplace("mnuAddSF", OpenEditor);
     h.menus.emplace("mnuCalcPaste", CalcPasteCommand);
     h.events.emplace(EventKey("frmKeyvane", "cmdCPaste", UserAction::Kind::Click),
                      [](App& app, const UserAction&) { CalcPasteCommand(app); });

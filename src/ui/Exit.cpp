@@ -2,6 +2,8 @@
 
 #include "app/App.h"
 #include "store/Save.h"
+#include "ui/Geometry.h"
+#include "ui/Statistics.h"
 
 namespace {
 
@@ -16,6 +18,8 @@ void EndProgram(App& app) {
 
 void RunExitSequence(App& app) {
     Platform& p = app.platform;
+    CheckSizeAndPos(app);
+    ShowStatisticsAtClose(app);
     if (!app.options.protectedMode) {
         bool keepSettings = false;
         if (app.db.settingsChanged)
@@ -36,6 +40,8 @@ void RunExitSequence(App& app) {
 }
 
 void ExitWithoutSaving(App& app) {
+    // Where the user left the window is a change of this session too, and is not to be saved.
+    CheckSizeAndPos(app);
     app.db.databaseChanged = false;
     app.db.settingsChanged = false;
     RunExitSequence(app);

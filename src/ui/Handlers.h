@@ -23,3 +23,13 @@ std::string EventKey(std::string_view form, std::string_view control, UserAction
 void AddFileMenuHandlers(Handlers& h);
 void AddEditMenuHandlers(Handlers& h);
 void AddOptionsMenuHandlers(Handlers& h);
+void AddMainWindowHandlers(Handlers& h);
+void AddIntroductionHandlers(Handlers& h);
+void AddDisplayPanelHandlers(Handlers& h);
+void AddStatisticsHandlers(Handlers& h);
+void AddTipsHandlers(Handlers& h);
+void AddColorHandlers(Handlers& h);
+void AddGeometryHandlers(Handlers& h);
+void AddCustomizeHandlers(Handlers& h);
+void AddEditorHandlers(Handlers& h);
+void AddClipHandlers(Handlers& h);

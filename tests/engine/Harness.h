@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 // A fresh program folder with the small fixture database, a simulated desktop and an App.
@@ -17,8 +18,12 @@ struct Harness {
 
     static std::filesystem::path MakeFolder() {
         namespace fs = std::filesystem;
-        std::string pattern = (fs::temp_directory_path() / "quibnote-test-XXXXXX").string();
-        fs::path dir = mkdtemp(pattern.data());
+        // create_directory refuses an existing folder, so the folder is new, as with mkdtemp
+        // (which Windows lacks).
+        std::random_device random;
+        fs::path dir;
+        do dir = fs::temp_directory_path() / ("quibnote-test-" + std::to_string(random()));
+        while (!fs::create_directory(dir));
         fs::copy_file(fs::path(QUIBNOTE_SOURCE_DIR) / "tests/fixtures/small/QNhForms.dta",
                       dir / "QNhForms.dta");
         return dir;

@@ -11,6 +11,7 @@ TEST(OwnWindows, KeysTypedIntoTheProgramsBoxesReachItsBoxAndItsCounters) {
     h.writeFile(db.replace(db.find(" 1 -- Copyright"), 3, " 0 ")); // expander off
     h.sim.setIdleHook([&h, step = 0]() mutable {
         if (step == 0) {
+            FindControl(h.app.frmKeyvane, "txtDisplay")->text.clear(); // the introduction
             ASSERT_TRUE(h.sim.clickInto("frmKeyvane", "txtDisplay"));
             std::int64_t t = h.sim.nowMicros();
             for (std::uint8_t key : {std::uint8_t('A'), std::uint8_t('B')}) {

@@ -1,0 +1,87 @@
+#include "store/ShortFormEditing.h"
+
+#include "platform/text.h"
+#include "store/Markers.h"
+
+namespace {
+
+constexpr std::size_t kEditorRecordsLimit = 5000;
+
+} // namespace
+
+AddResult AddRecordInteractively(Platform& p, Database& db, bool messagesEnabled,
+                                 std::string_view shortForm, std::string_view expansionWithMark) {
+    const AddResult r = AddRecord(db, AddMode::N, false, {}, shortForm, expansionWithMark);
+    const std::string_view message = AddOutcomeMessage(r.outcome);
+    if (message.empty()) return r;
+    if (messagesEnabled)
+        p.messageBox(message, "Quibnote", MsgButtons::Ok, MsgIcon::Information);
+    else
+        p.beep();
+    return r;
+}
+
+std::string RecordsForDisplay(const Database& db, int group, std::size_t from,
+                              const LocalTime& now) {
+    std::string_view rest = std::string_view(db.groups[group]).substr(from);
+    if (rest.starts_with(CrLf)) rest.remove_prefix(2);
+    return RenderForDisplay(rest, now);
+}
+
+std::size_t RecordPlace(std::string_view group, std::string_view shortForm) {
+    for (std::size_t start = 2; start < group.size();) {
+        const std::size_t end = RecordEnd(group, start);
+        if (SplitRecord(group.substr(start, end - start)).shortForm >= shortForm) return start;
+        start = end + 2;
+    }
+    return group.size();
+}
+
+EditorLookup LookUpForEditor(const Database& db, std::string_view shortForm, const LocalTime& now) {
+    EditorLookup look;
+    if (shortForm.empty()) return look;
+    const int group = GroupIndex(shortForm.front());
+    if (const std::optional<RecordPos> pos = FindRecord(db, shortForm)) {
+        const RecordParts parts = SplitRecord(RecordText(db, *pos));
+        look.found = true;
+        look.expansion = ApplyErasures(parts.expansion);
+        look.state = parts.state;
+    }
+    look.records = RecordsForDisplay(db, group, RecordPlace(db.groups[group], shortForm), now);
+    if (look.records.size() > kEditorRecordsLimit) {
+        look.records.resize(kEditorRecordsLimit);
+        look.records += " ...";
+    }
+    return look;
+}
+
+std::string PastedExpansion(std::string_view clip) {
+    std::string out;
+    out.reserve(clip.size());
+    for (std::size_t i = 0; i < clip.size(); ++i) {
+        if (clip[i] == '\r' || clip[i] == '\n') {
+            out += '`';
+            if (clip[i] == '\r' && i + 1 < clip.size() && clip[i + 1] == '\n') ++i;
+        } else if (clip[i] == '\t') {
+            out += "///";
+        } else {
+            out += clip[i];
+        }
+    }
+    return out;
+}
+
+std::string ExpansionWithMark(std::string_view text, bool added, bool activated) {
+    std::string e(text);
+    if (added)
+        e += mark::Added;
+    else if (activated)
+        e += mark::Activated;
+    return e;
+}
+
+std::string_view WithoutStateMark(std::string_view text) {
+    if (!text.empty() && (text.back() == mark::Added || text.back() == mark::Activated))
+        text.remove_suffix(1);
+    return text;
+}

@@ -1,0 +1,17 @@
+#include "ui/AddShortForm.h"
+
+#include "app/App.h"
+#include "engine/Display.h"
+#include "engine/MainLoop.h"
+#include "store/ShortFormEditing.h"
+
+AddResult AddShortForm(App& app, std::string_view shortForm, std::string_view expansionWithMark) {
+    const AddResult r = AddRecordInteractively(app.platform, app.db, app.editor.messagesEnabled,
+                                               shortForm, expansionWithMark);
+    if (r.outcome == AddOutcome::Stored || r.outcome == AddOutcome::Deleted)
+        SetDisplayText(app,
+                       RecordsForDisplay(app.db, r.group, r.recordStart, app.platform.localTime()));
+    FlushLetterKeys(app);
+    FlushTypingKeys(app);
+    return r;
+}

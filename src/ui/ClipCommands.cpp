@@ -1,0 +1,81 @@
+#include "app/App.h"
+#include "calc/CalcAndPaste.h"
+#include "engine/ClipHooks.h"
+#include "keyout/KeyScript.h"
+#include "keyout/Primitives.h"
+#include "ui/Handlers.h"
+#include "ui/MultiClipboard.h"
+#include "ui/QuibListWindow.h"
+
+// The Edit menu's clipboard commands and the command buttons act on the window the user was
+// typing in, not on the program's own: each gives it the focus back and sends the chord there.
+
+namespace {
+
+void mnuCopy(App& app) {
+    Platform& p = app.platform;
+    app.out.literalMode = false;
+    Pause(p, 0.1f);
+    RefocusTarget(p, app.engine.target);
+    TypeKeyScript(p, app.out, "{^c}");
+    CaptureCopyOrCut(app);
+    // The copied text stays where it was, with the caret after it instead of a selection.
+    TypeKeyScript(p, app.out, "{R1}");
+}
+
+void mnuCut(App& app) {
+    RefocusTarget(app.platform, app.engine.target);
+    TypeKeyScript(app.platform, app.out, "{^x}");
+    CaptureCopyOrCut(app);
+}
+
+void mnuPaste(App& app) {
+    RefocusTarget(app.platform, app.engine.target);
+    TypeKeyScript(app.platform, app.out, "{^v}");
+}
+
+// "Copy, Calculate && Paste Result".
+void mnuCCP(App& app) {
+    mnuCopy(app);
+    CalcAndPaste(app);
+}
+
+} // namespace
+
+void CaptureCopyOrCut(App& app) {
+    app.clip.capturePending = true;
+    CaptureClip(app);
+}
+
+void CalculateCapturedClip(App& app) {
+    if (!app.clip.capturePending) return;
+    CalcAndPaste(app);
+    app.clip.capturePending = false;
+}
+
+void AddClipHandlers(Handlers& h) {
+    h.menus.emplace("mnuCopy", mnuCopy);
+    h.menus.emplace("mnuCut", mnuCut);
+    h.menus.emplace("mnuPaste", mnuPaste);
+    h.menus.emplace("mnuCCP", mnuCCP);
+    h.menus.emplace("mnuMultiPaste", mnuMultiPaste);
+    h.menus.emplace("mnuPasteToPick", mnuPasteToPick);
+    h.menus.emplace("mnuPick", mnuPick);
+    using K = UserAction::Kind;
+    const auto on = [&h](const char* form, const char* control, K kind,
+                         void (*handler)(App&, const UserAction&)) {
+        h.events.emplace(EventKey(form, control, kind), handler);
+    };
+    on("frmKeyvane", "cmdCopy", K::Click, [](App& app, const UserAction&) { mnuCopy(app); });
+    on("frmKeyvane", "cmdCSPaste", K::Click,
+       [](App& app, const UserAction&) { mnuPasteToPick(app); });
+    on("frmKeyvane", "cmdMPaste", K::Click,
+       [](App& app, const UserAction&) { mnuMultiPaste(app); });
+    on("frmKeyvane", "txtDisplay", K::MouseDown,
+       [](App& app, const UserAction& a) { txtDisplay_MouseDown(app, a.y); });
+    on("frmPick", "txtExp", K::MouseDown,
+       [](App& app, const UserAction& a) { txtExp_MouseDown(app, a.x, a.y); });
+    on("frmPick", "txtShFm", K::MouseDown,
+       [](App& app, const UserAction& a) { txtShFm_MouseDown(app, a.y); });
+    on("frmPick", "", K::Close, [](App& app, const UserAction&) { CloseQuibList(app); });
+}

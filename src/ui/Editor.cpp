@@ -1,0 +1,173 @@
+#include "ui/Editor.h"
+
+#include "app/App.h"
+#include "engine/Display.h"
+#include "keyout/KeyScript.h"
+#include "platform/text.h"
+#include "store/Dictionary.h"
+#include "store/Save.h"
+#include "store/ShortFormEditing.h"
+#include "ui/AddShortForm.h"
+#include "ui/Handlers.h"
+#include "ui/QuibListWindow.h"
+
+namespace {
+
+// The editor's boxes; all of them are there whenever the editor is.
+struct Boxes {
+    Control& shortForm;
+    Control& expansion;
+    Control& added;
+    Control& activated;
+};
+
+Boxes EditorBoxes(App& app) {
+    Form& f = app.frmEdit;
+    return {*FindControl(f, "txtShFm"), *FindControl(f, "txtExpTo"), *FindControl(f, "chkAdded"),
+            *FindControl(f, "chkActivated")};
+}
+
+std::string LowerCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// The Quib List lists the Added records: while it shows, it follows their changes.
+void RefreshQuibList(App& app) {
+    if (app.clip.quib.shown) BuildQuibList(app);
+}
+
+void AddFromBoxes(App& app) {
+    const Boxes b = EditorBoxes(app);
+    AddShortForm(app, b.shortForm.text,
+                 ExpansionWithMark(b.expansion.text, b.added.checked, b.activated.checked));
+}
+
+void cmdExitSave_Click(App& app) {
+    AddFromBoxes(app);
+    RefreshQuibList(app);
+    // With protected mode on nothing is ever written; Delete Short Form comes here too.
+    if (!app.options.protectedMode) {
+        const FileStatus saved = SaveDatabase(app.platform, app.db, app.options, false);
+        if (!saved.ok) {
+            app.platform.messageBox("Quibnote could not save your short forms.\r\n" + saved.error +
+                                        "\r\n\r\nNothing was lost: the change stays in Quibnote "
+                                        "until the next save.",
+                                    "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+    }
+    CloseEditor(app);
+}
+
+void cmdRepeatNoSave_Click(App& app) {
+    AddFromBoxes(app);
+    RefreshQuibList(app);
+    const Boxes b = EditorBoxes(app);
+    b.shortForm.text.clear();
+    b.expansion.text.clear();
+}
+
+void cmdDelete_Click(App& app) {
+    EditorBoxes(app).expansion.text.clear();
+    cmdExitSave_Click(app);
+}
+
+void cmdPaste_Click(App& app) {
+    const std::optional<std::string> clip = app.platform.clipboardText();
+    if (clip) EditorBoxes(app).expansion.text += PastedExpansion(*clip);
+}
+
+void cmdCallDict_Click(App& app) {
+    TypeIntoDictionary(app.platform, app.out, app.dictionary,
+                       WithoutStateMark(EditorBoxes(app).expansion.text));
+}
+
+// Either state, or neither: checking one box clears the other.
+void chkAdded_Click(App& app) {
+    const Boxes b = EditorBoxes(app);
+    if (!b.added.checked) return;
+    b.activated.checked = false;
+    RefreshQuibList(app);
+}
+
+void chkActivated_Click(App& app) {
+    const Boxes b = EditorBoxes(app);
+    if (b.activated.checked) b.added.checked = false;
+}
+
+} // namespace
+
+void OpenEditor(App& app) {
+    Platform& p = app.platform;
+    Form& f = app.frmEdit;
+    if (app.engine.editorOpen) {
+        p.showForm(f, true);
+        return;
+    }
+    app.editor.expanderWasOn = app.options.expanderOn;
+    app.options.expanderOn = false;
+    app.engine.editorOpen = true;
+    f.rect.height = app.editor.height;
+    FindControl(f, "cmdCallDict")->visible = app.dictionary.available;
+    // With protected mode on changes can still be tried out, but never written.
+    FindControl(f, "cmdExitSave")->enabled = !app.options.protectedMode;
+    const Boxes b = EditorBoxes(app);
+    b.shortForm.text.clear();
+    b.expansion.text.clear();
+    b.added.checked = false;
+    b.activated.checked = false;
+    p.showForm(f, true);
+    const std::string& word = app.engine.word.currentWord;
+    if (word.empty()) return;
+    b.shortForm.text = word;
+    txtShFm_Change(app);
+    TypeKeyScript(p, app.out, "{T1}");
+}
+
+void CloseEditor(App& app) {
+    if (!app.engine.editorOpen) return;
+    Form& f = app.frmEdit;
+    app.editor.height = f.rect.height;
+    app.platform.hideForm(f);
+    f.open = false;
+    app.engine.editorOpen = false;
+    // The option is the user's again at once, for a save of the settings; the off loop turns the
+    // expander itself on again, as it does for the menu command.
+    if (app.editor.expanderWasOn && !app.options.expanderOn) {
+        app.options.expanderOn = true;
+        app.engine.expanderToggleRequest = true;
+    }
+}
+
+void txtShFm_Change(App& app) {
+    const Boxes b = EditorBoxes(app);
+    b.shortForm.text = LowerCase(b.shortForm.text);
+    const std::string& typed = b.shortForm.text;
+    if (typed.empty() || typed.front() < 'a' || typed.front() > 'z') return;
+    const EditorLookup look = LookUpForEditor(app.db, typed, app.platform.localTime());
+    if (look.found) {
+        b.expansion.text = look.expansion;
+        b.added.checked = look.state == mark::Added;
+        b.activated.checked = look.state == mark::Activated;
+    }
+    SetDisplayText(app, look.records);
+}
+
+void AddEditorHandlers(Handlers& h) {
+    const auto on = [&h](const char* control, UserAction::Kind kind, void (*handler)(App&)) {
+        h.events.emplace(EventKey("frmEdit", control, kind),
+                         [handler](App& app, const UserAction&) { handler(app); });
+    };
+    using K = UserAction::Kind;
+    on("txtShFm", K::Change, txtShFm_Change);
+    on("cmdExitSave", K::Click, cmdExitSave_Click);
+    on("cmdRepeatNoSave", K::Click, cmdRepeatNoSave_Click);
+    on("cmdDelete", K::Click, cmdDelete_Click);
+    on("cmdPaste", K::Click, cmdPaste_Click);
+    on("cmdCallDict", K::Click, cmdCallDict_Click);
+    on("chkAdded", K::Click, chkAdded_Click);
+    on("chkActivated", K::Click, chkActivated_Click);
+    on("", K::Close, CloseEditor);
+}

@@ -1,0 +1,8 @@
+#include "ui/FileDialogs.h"
+
+#include "store/DataFile.h"
+
+std::string ChosenFile(Platform& p, std::string_view answer) {
+    if (answer.find_first_of("/\\") != std::string_view::npos) return std::string(answer);
+    return DataFilePath(p, answer);
+}

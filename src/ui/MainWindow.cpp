@@ -1,0 +1,121 @@
+#include "ui/MainWindow.h"
+
+#include "app/App.h"
+#include "engine/Display.h"
+#include "platform/keys.h"
+#include "store/DataFile.h"
+#include "ui/DisplayPanel.h"
+#include "ui/Handlers.h"
+#include "ui/QuibListWindow.h"
+#include "ui/ShortFormLists.h"
+
+namespace {
+
+// The window's frame around its inner area: the borders, and the caption and menu bars.
+constexpr int kFrameWidth = 120;
+constexpr int kFrameHeight = 690;
+
+bool CtrlHeld(Platform& p) {
+    for (const std::uint8_t key : {vk::Control, vk::LControl, vk::RControl})
+        if ((p.getAsyncKeyState(key) & 0x8000) != 0) return true;
+    return false;
+}
+
+void ShowHelp(App& app) {
+    Platform& p = app.platform;
+    if (!p.showHelp(DataFilePath(p, "QNHelp.chm")))
+        p.messageBox("The help file QNHelp.chm is not in the Quibnote folder.", "Quibnote",
+                     MsgButtons::Ok, MsgIcon::Information);
+}
+
+void ShowAbout(App& app) {
+    app.platform.messageBox(
+        "Quibnote 1.20\r\n\r\nAn abbreviation expander with a Quib List, a multi-clipboard and a "
+        "clip calculator.",
+        "About Quibnote", MsgButtons::Ok, MsgIcon::Information);
+}
+
+struct ListEntry {
+    const char* menu;
+    const char* marker;
+    int maxLength;
+    int minSaving;
+};
+
+constexpr ListEntry kListEntries[] = {
+    {"mnuAddedShFms", "\xB0", 0, 0},     {"mnuActivatedSFs", "\xB7", 0, 0},
+    {"mnuSingleLetter", "=", 1, 0},      {"mnuListTwoLet", "=", 2, 0},
+    {"mnuListTwoThree", "=", 2, 3},      {"mnuListThreeFour", "=", 3, 4},
+    {"mnuListUpToThreeSix", "<=", 3, 6}, {"mnuListUpToThreeEight", "<=", 3, 8},
+    {"mnuListUpToFourTen", "<=", 4, 10}, {"mnuListUpToSevenTwelve", "<=", 9, 12},
+};
+
+} // namespace
+
+void LayoutMainWindow(App& app) {
+    Form& f = app.frmKeyvane;
+    if (f.state != WindowState::Minimized) {
+        const int w = f.rect.width - kFrameWidth;
+        const int h = f.rect.height - kFrameHeight;
+        Control* display = FindControl(f, "txtDisplay");
+        if (display) display->rect.width = w;
+        for (int i = 0; i < 26; ++i)
+            if (Control* letter = FindControl(f, "cmdAtoZ", i)) letter->rect.left = 575 + 120 * i;
+        if (h > 650) {
+            if (display) display->rect.height = h - 600;
+            for (Control& c : f.controls) {
+                if (c.name == "cmdAtoZ" || c.name == "cmdIntro") c.rect.top = h - 575;
+                if (c.name == "cmdCopy" || c.name == "cmdCPaste" || c.name == "cmdCSPaste" ||
+                    c.name == "cmdMPaste")
+                    c.rect.top = h - 285;
+            }
+        }
+    }
+    ShowOrHidePanelWithMainWindow(app);
+}
+
+void cmdAtoZ_Click(App& app, int index) {
+    if (index < 0 || index > 25) return;
+    app.view.lastLetter = index;
+    std::string text = LetterListText(app.db, index, app.options.activeOnlyLists,
+                                      app.options.useLevel, app.platform.localTime());
+    if (CtrlHeld(app.platform) && text.size() > LongListLength) text = RestOfLongList(text);
+    SetDisplayText(app, std::move(text));
+}
+
+void ListShortForms(App& app, std::string_view marker, int maxLength, int minSaving) {
+    SetDisplayText(
+        app, ShortFormListText(app.db, marker, maxLength, minSaving, app.platform.localTime()));
+}
+
+void AdjustDisplayAndStatus(App& app) {
+    app.db.settingsChanged = true;
+    const std::string shown = DisplayText(app);
+    if (!shown.empty() && shown.front() >= '0' && shown.front() <= '9')
+        cmdAtoZ_Click(app, app.view.lastLetter);
+}
+
+void SetFontSize(App& app, int points) {
+    if (Control* box = FindControl(app.frmKeyvane, "txtDisplay")) box->fontPoints = points;
+    for (Control& c : app.frmEdit.controls)
+        if (c.kind == ControlKind::TextBox) c.fontPoints = points;
+}
+
+void AddMainWindowHandlers(Handlers& h) {
+    h.events.emplace(EventKey("frmKeyvane", "cmdAtoZ", UserAction::Kind::Click),
+                     [](App& app, const UserAction& a) { cmdAtoZ_Click(app, a.index); });
+    for (const ListEntry& e : kListEntries)
+        h.menus.emplace(
+            e.menu, [&e](App& app) { ListShortForms(app, e.marker, e.maxLength, e.minSaving); });
+    for (const auto& [menu, points] :
+         {std::pair{"mnuSmall", 8}, {"mnuMedium", 10}, {"mnuLarge", 12}})
+        h.menus.emplace(menu, [points](App& app) {
+            // The Quib List's rows follow the font size, so it opens again with the new one.
+            CloseQuibList(app);
+            SetFontSize(app, points);
+            app.options.fontSize = points;
+            app.db.settingsChanged = true;
+        });
+    h.menus.emplace("mnuHowToUse", ShowHelp);
+    h.menus.emplace("mnuAboutKeyvane", ShowAbout);
+}

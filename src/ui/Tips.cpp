@@ -1,0 +1,149 @@
+#include "ui/Tips.h"
+
+#include "app/App.h"
+#include "platform/text.h"
+#include "store/DataFile.h"
+#include "ui/Geometry.h"
+#include "ui/Handlers.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::string_view kTipsFile = "QNTips.txt";
+// A kept text shorter than this is a missing or broken file, never written over.
+constexpr std::size_t kShortestTipsFile = 101;
+
+Control MakeControl(std::string name, ControlKind kind, std::string caption, TwipRect rect) {
+    Control c;
+    c.name = std::move(name);
+    c.kind = kind;
+    c.caption = std::move(caption);
+    c.rect = rect;
+    return c;
+}
+
+// The number's value the way the file keeps it: leading digits, 0 when there are none. No tips
+// file comes near the cap, which only keeps a damaged first line from overflowing.
+long long NumberValue(const std::string& number) {
+    return std::clamp(std::strtoll(number.c_str(), nullptr, 10), -1'000'000'000LL, 1'000'000'000LL);
+}
+
+void ShowCurrentTip(App& app) {
+    Form& f = app.frmKVHelp;
+    const std::string tip = GetTip(app.view.tips);
+    if (Control* box = FindControl(f, "txtKVHelp")) box->text = tip;
+    if (Control* label = FindControl(f, "lblTipNum"))
+        label->caption = "Tip " + app.view.tips.number;
+}
+
+void Step(App& app, long long by) {
+    const long long n = NumberValue(app.view.tips.number) + by;
+    app.view.tips.number = std::to_string(n < 1 ? 1 : n);
+    ShowCurrentTip(app);
+}
+
+void DontShowClicked(App& app) {
+    const Control* box = FindControl(app.frmKVHelp, "chkDontShow");
+    app.options.tipAtStart = !(box && box->checked);
+    app.db.settingsChanged = true;
+    app.db.databaseChanged = true;
+}
+
+void ToggleTipOfDay(App& app) {
+    app.options.tipAtStart = !app.options.tipAtStart;
+    app.db.settingsChanged = true;
+}
+
+} // namespace
+
+Form MakeTipsForm() {
+    Form f;
+    f.name = "frmKVHelp";
+    f.caption = "Pearls of Insight";
+    f.rect = {0, 0, 5535, 3900};
+    Control text = MakeControl("txtKVHelp", ControlKind::TextBox, "", {120, 480, 5175, 1935});
+    text.multiLine = true;
+    f.controls = {
+        MakeControl("lblTipNum", ControlKind::Label, "Tip 1", {120, 120, 1500, 255}),
+        text,
+        MakeControl("cmdPrevious", ControlKind::Button, "&Previous Tip", {120, 2520, 1335, 375}),
+        MakeControl("cmdNext", ControlKind::Button, "&Next Tip", {1560, 2520, 1335, 375}),
+        MakeControl("cmdOK", ControlKind::Button, "OK", {4080, 2520, 1215, 375}),
+        MakeControl("chkDontShow", ControlKind::CheckBox, "&Don't show pearls in future",
+                    {120, 3000, 3615, 255}),
+    };
+    return f;
+}
+
+TipsState ReadTips(std::string_view file) {
+    const std::size_t cr = file.find('\r');
+    // A file with no lines at all, such as the "File not found!" of a missing one, is shown as
+    // it stands.
+    if (cr == std::string_view::npos) return {"1", std::string(file)};
+    return {std::string(file.substr(0, cr)), std::string(file.substr(cr))};
+}
+
+std::string GetTip(TipsState& tips) {
+    const std::string& rest = tips.rest;
+    if (rest.find('\r') == std::string::npos) return rest;
+    // The number stands on a line of its own, so a number that ends a line of some tip's text
+    // is not taken for it.
+    const std::size_t at = rest.find("\n" + tips.number + "\r");
+    std::size_t start = 0;
+    if (at == std::string::npos || tips.number.empty()) {
+        tips.number = "1";
+        start = 7;
+    } else {
+        start = at + tips.number.size() + 3;
+    }
+    if (start >= rest.size()) return {};
+    const std::size_t end = rest.find("\r\n\r\n", start);
+    return rest.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+std::optional<std::string> TipsFileAfterClose(const TipsState& tips) {
+    if (tips.rest.size() < kShortestTipsFile) return std::nullopt;
+    std::string text = std::to_string(NumberValue(tips.number) + 1) + tips.rest;
+    if (text.ends_with(CrLf)) text.resize(text.size() - 2);
+    return text + CrLf;
+}
+
+void ShowTips(App& app) {
+    Platform& p = app.platform;
+    Form& f = app.frmKVHelp;
+    app.view.tips = ReadTips(ReadWholeFile(p, kTipsFile));
+    ShowCurrentTip(app);
+    if (Control* box = FindControl(f, "chkDontShow")) box->checked = !app.options.tipAtStart;
+    const ScreenTwips screen = ScreenSize(app);
+    f.rect.left = static_cast<int>(screen.width * 0.45) - f.rect.width / 2;
+    f.rect.top = static_cast<int>(screen.height * 0.4) - f.rect.height / 2;
+    f.topmost = true;
+    p.showForm(f, true);
+}
+
+void CloseTips(App& app) {
+    Platform& p = app.platform;
+    Form& f = app.frmKVHelp;
+    if (!f.open) return;
+    p.hideForm(f);
+    f.open = false;
+    if (const std::optional<std::string> file = TipsFileAfterClose(app.view.tips))
+        p.writeFile(DataFilePath(p, kTipsFile), *file);
+    p.setForegroundWindow(app.frmKeyvane.window);
+}
+
+void AddTipsHandlers(Handlers& h) {
+    const auto click = [](const char* control) {
+        return EventKey("frmKVHelp", control, UserAction::Kind::Click);
+    };
+    h.events.emplace(click("cmdNext"), [](App& app, const UserAction&) { Step(app, 1); });
+    h.events.emplace(click("cmdPrevious"), [](App& app, const UserAction&) { Step(app, -1); });
+    h.events.emplace(click("cmdOK"), [](App& app, const UserAction&) { CloseTips(app); });
+    h.events.emplace(click("chkDontShow"),
+                     [](App& app, const UserAction&) { DontShowClicked(app); });
+    h.events.emplace(EventKey("frmKVHelp", "", UserAction::Kind::Close),
+                     [](App& app, const UserAction&) { CloseTips(app); });
+    h.menus.emplace("mnuTipOfDay", ToggleTipOfDay);
+}
