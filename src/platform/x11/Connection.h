@@ -1,0 +1,39 @@
+#pragma once
+
+#include <X11/Xlib.h>
+#include <string>
+
+// The backend's own connection to the X server, apart from the toolkit's: it carries the raw
+// key events, synthetic input, the clipboard and every question about other windows, so the
+// key state can be brought up to date without running the toolkit's event loop.
+
+struct Atoms {
+    Atom clipboard, targets, timestamp, utf8String, text, textPlain, textPlainUtf8, incr;
+    Atom transfer;  // the property that clipboard transfers arrive in
+    Atom timeProbe; // an empty property appended to learn the server's time
+    Atom netActiveWindow, netSupportingWmCheck, netClientList, netWmName, wmState;
+    Atom capsLockIndicator, numLockIndicator, scrollLockIndicator;
+};
+
+struct Connection {
+    Display* display = nullptr;
+    Window root = 0;
+    int screen = 0;
+    int xiOpcode = 0; // XInput2's major opcode, to recognise its events
+    int xkbEventBase = 0;
+    Window own = 0; // an unmapped window of our own: clipboard owner and transfer target
+    Atoms atoms{};
+};
+
+// Opens the connection and checks for XInput2 2.2, XTest and XKB. On failure the text says
+// what is missing and the connection is closed.
+bool OpenConnection(Connection& c, std::string& error);
+void CloseConnection(Connection& c);
+
+// Xlib reports protocol errors through one process-wide handler whose default ends the
+// program; a window can vanish between two questions about it, so errors are caught instead.
+// Everything between BeginErrorTrap and EndErrorTrap is synchronised; EndErrorTrap is true when
+// an error happened in between.
+void InstallErrorHandler();
+void BeginErrorTrap(Display* d);
+bool EndErrorTrap(Display* d);

@@ -1,0 +1,76 @@
+#include "platform/x11/Dialogs.h"
+
+#include "platform/text.h"
+#include "platform/x11/Labels.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_File_Chooser.H>
+#include <FL/fl_ask.H>
+
+namespace {
+
+const char* IconLetter(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Information:
+        return "i";
+    case MsgIcon::Question:
+        return "?";
+    case MsgIcon::Exclamation:
+        return "!";
+    case MsgIcon::None:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+MsgAnswer ShowMessageBox(std::string_view text, std::string_view title, MsgButtons buttons,
+                         MsgIcon icon) {
+    const std::string message = ToolkitText(text);
+    fl_message_title(EditText(title).c_str());
+    fl_message_icon()->label(IconLetter(icon));
+    fl_message_hotspot(0);
+    // The default button is the first, as on Windows; Escape takes the last choice (No or
+    // Cancel) where there is one.
+    switch (buttons) {
+    case MsgButtons::Ok:
+        fl_choice("%s", nullptr, fl_ok, nullptr, message.c_str());
+        return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+        return fl_choice("%s", fl_no, fl_yes, nullptr, message.c_str()) == 1 ? MsgAnswer::Yes
+                                                                             : MsgAnswer::No;
+    case MsgButtons::YesNoCancel:
+        switch (fl_choice("%s", fl_cancel, fl_yes, fl_no, message.c_str())) {
+        case 1:
+            return MsgAnswer::Yes;
+        case 2:
+            return MsgAnswer::No;
+        default:
+            return MsgAnswer::Cancel;
+        }
+    }
+    return MsgAnswer::Ok;
+}
+
+std::optional<std::string> AskForText(std::string_view prompt, std::string_view title,
+                                      std::string_view initial) {
+    fl_message_title(EditText(title).c_str());
+    fl_message_icon()->label("?");
+    const char* answer = fl_input("%s", EditText(initial).c_str(), ToolkitText(prompt).c_str());
+    if (!answer) return std::nullopt;
+    return Cp1252FromUtf8(answer);
+}
+
+std::optional<std::string> ChooseFile(std::string_view title, std::string_view pattern, bool save) {
+    const std::string filter = ToolkitPattern(pattern);
+    Fl_File_Chooser chooser(".", filter.empty() ? nullptr : filter.c_str(),
+                            save ? Fl_File_Chooser::CREATE : Fl_File_Chooser::SINGLE,
+                            EditText(title).c_str());
+    chooser.preview(1);
+    chooser.show();
+    while (chooser.shown()) Fl::wait();
+    if (chooser.count() < 1 || !chooser.value()) return std::nullopt;
+    return std::string(chooser.value());
+}

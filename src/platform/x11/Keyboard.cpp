@@ -1,0 +1,161 @@
+#include "platform/x11/Keyboard.h"
+
+#include "platform/keys.h"
+#include "platform/x11/KeyNames.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+// The modifiers that select a level of a key type: the cheapest active entry for it.
+unsigned MaskOfLevel(const XkbKeyTypeRec& type, int level) {
+    if (level == 0) return 0;
+    unsigned best = ~0u;
+    for (int i = 0; i < type.map_count; ++i) {
+        const XkbKTMapEntryRec& e = type.map[i];
+        if (!e.active || e.level != level) continue;
+        if (best == ~0u || std::popcount(e.mods.mask) < std::popcount(best)) best = e.mods.mask;
+    }
+    return best;
+}
+
+// VkKeyScan's shift flags for a modifier mask; -1 when only Caps Lock reaches the level.
+int ShiftFlags(unsigned mask) {
+    if (mask == 0) return 0;
+    if (mask == ShiftMask) return 0x100;
+    if (mask == LockMask) return -1;
+    // Control alone is Ctrl; anything with another modifier (AltGr is Mod5 or Level3) counts as
+    // Ctrl+Alt, which the program pastes instead of typing.
+    if ((mask & ~(ShiftMask | ControlMask)) == 0) return (mask & ShiftMask ? 0x100 : 0) | 0x200;
+    return (mask & ShiftMask ? 0x100 : 0) | 0x600;
+}
+
+void ReadRepeatControls(Display* d, KeyboardMap& m) {
+    unsigned delay = 0;
+    unsigned interval = 0;
+    if (XkbGetAutoRepeatRate(d, XkbUseCoreKbd, &delay, &interval)) {
+        m.repeatDelayMs = static_cast<int>(delay);
+        m.repeatIntervalMs = std::max(1, static_cast<int>(interval));
+    }
+    XkbDescPtr controls = XkbAllocKeyboard();
+    if (!controls) return;
+    if (XkbGetControls(d, XkbPerKeyRepeatMask | XkbRepeatKeysMask, controls) == Success &&
+        controls->ctrls && (controls->ctrls->enabled_ctrls & XkbRepeatKeysMask)) {
+        for (int kc = 0; kc < 256; ++kc)
+            m.repeats[kc] = (controls->ctrls->per_key_repeat[kc / 8] >> (kc % 8)) & 1;
+    }
+    XkbFreeKeyboard(controls, 0, True);
+}
+
+} // namespace
+
+KeyboardMap ReadKeyboardMap(Display* d) {
+    KeyboardMap m;
+    XkbDescPtr xkb =
+        XkbGetMap(d, XkbKeyTypesMask | XkbKeySymsMask | XkbVirtualModsMask, XkbUseCoreKbd);
+    if (!xkb) return m;
+    XkbStateRec state{};
+    XkbGetState(d, XkbUseCoreKbd, &state);
+    m.numLockMask = XkbKeysymToModifiers(d, XK_Num_Lock);
+    struct Candidate {
+        unsigned long keysym;
+        int flags;
+        std::uint8_t key;
+    };
+    std::vector<Candidate> candidates;
+    for (int kc = xkb->min_key_code; kc <= xkb->max_key_code && kc < 256; ++kc) {
+        const int groups = XkbKeyNumGroups(xkb, kc);
+        if (groups == 0) continue;
+        const int group = state.group % groups;
+        const unsigned long base = XkbKeySymEntry(xkb, kc, 0, group);
+        std::uint8_t key = VirtualKeyOfKeysym(base);
+        if (key == 0 && !IsModifierKey(base) && !IsFunctionKey(base))
+            key = VirtualKeyOfPosition(static_cast<unsigned>(kc));
+        if (key == 0) continue;
+        m.keyOfKeycode[kc] = key;
+        if (m.keycodeOfKey[key] == 0) m.keycodeOfKey[key] = static_cast<std::uint8_t>(kc);
+        const XkbKeyTypeRec& type = *XkbKeyKeyType(xkb, kc, group);
+        for (int level = 0; level < type.num_levels; ++level) {
+            const unsigned long sym = XkbKeySymEntry(xkb, kc, level, group);
+            if (std::uint8_t pad = NumpadKeyOfKeysym(sym); pad && IsKeypadKey(base))
+                m.numpadKeyOfKeycode[kc] = pad;
+            // Only the keycode that synthetic input uses for this key may type characters, and
+            // the keypad is left to Num Lock.
+            if (sym == NoSymbol || IsKeypadKey(base) || m.keycodeOfKey[key] != kc) continue;
+            const unsigned mask = MaskOfLevel(type, level);
+            if (mask == ~0u) continue;
+            const int flags = ShiftFlags(mask);
+            if (flags >= 0) candidates.push_back({UnicodeKeysym(sym), flags, key});
+        }
+    }
+    XkbFreeKeyboard(xkb, 0, True);
+    // The plainest way to type each character wins: no modifier, then Shift, then the rest.
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) {
+                         return a.keysym < b.keysym || (a.keysym == b.keysym && a.flags < b.flags);
+                     });
+    for (const Candidate& c : candidates)
+        if (m.chars.empty() || m.chars.back().first != c.keysym)
+            m.chars.emplace_back(c.keysym, static_cast<std::int16_t>(c.key | c.flags));
+    ReadRepeatControls(d, m);
+    return m;
+}
+
+std::int16_t ScanOfChar(const KeyboardMap& m, char c) {
+    const unsigned long keysym = KeysymOfChar(c);
+    if (keysym == 0) return -1;
+    const auto it =
+        std::lower_bound(m.chars.begin(), m.chars.end(), keysym,
+                         [](const auto& entry, unsigned long k) { return entry.first < k; });
+    if (it == m.chars.end() || it->first != keysym) return -1;
+    return it->second;
+}
+
+void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press, double now) {
+    if (keycode >= 256) return;
+    std::uint8_t key = m.keyOfKeycode[keycode];
+    if (s.numLock && m.numpadKeyOfKeycode[keycode]) key = m.numpadKeyOfKeycode[keycode];
+    if (key == 0) return;
+    s.down[key] = press;
+    if (press) s.pressed[key] = true;
+    if (const std::uint8_t generic = GenericKeyOf(key)) {
+        const bool left = key == vk::LShift || key == vk::LControl || key == vk::LMenu;
+        const std::uint8_t other = static_cast<std::uint8_t>(left ? key + 1 : key - 1);
+        s.down[generic] = s.down[key] || s.down[other];
+        if (press) s.pressed[generic] = true;
+    }
+    if (press && m.repeats[keycode]) {
+        s.repeatKey = key;
+        s.nextRepeat = now + m.repeatDelayMs / 1000.0;
+    } else if (!press && key == s.repeatKey) {
+        s.repeatKey = 0;
+    }
+}
+
+void ApplyButtonEvent(KeyState& s, unsigned button, bool press) {
+    const std::uint8_t key = button == 1   ? vk::LButton
+                             : button == 2 ? vk::MButton
+                             : button == 3 ? vk::RButton
+                                           : 0;
+    if (key == 0) return;
+    s.down[key] = press;
+    if (press) s.pressed[key] = true;
+}
+
+void ApplyRepeats(KeyState& s, const KeyboardMap& m, double now) {
+    if (s.repeatKey == 0 || now < s.nextRepeat) return;
+    s.pressed[s.repeatKey] = true;
+    const double interval = m.repeatIntervalMs / 1000.0;
+    s.nextRepeat += interval;
+    if (s.nextRepeat <= now) s.nextRepeat = now + interval;
+}
+
+std::int16_t TakeAsyncState(KeyState& s, std::uint8_t key) {
+    const int state = (s.down[key] ? 0x8000 : 0) | (s.pressed[key] ? 1 : 0);
+    s.pressed[key] = false;
+    return static_cast<std::int16_t>(state);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/x11/Clipboard.h"
+#include "platform/x11/Connection.h"
+#include "platform/x11/DesktopWindows.h"
+#include "platform/x11/FormView.h"
+#include "platform/x11/Keyboard.h"
+
+#include <functional>
+#include <string>
+
+// The Linux desktop under X11: key state from XInput2 raw events, synthetic input through
+// XTest, the layout from XKB, the CLIPBOARD selection, windows through EWMH, and the program's
+// own windows through FLTK.
+class X11Desktop final : public Platform {
+  public:
+    // The program folder, ending with '/'. Check ok() before use.
+    explicit X11Desktop(std::string folder);
+    ~X11Desktop() override;
+    X11Desktop(const X11Desktop&) = delete;
+    X11Desktop& operator=(const X11Desktop&) = delete;
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+
+    std::int16_t getAsyncKeyState(std::uint8_t key) override;
+    std::int16_t getKeyState(std::uint8_t key) override;
+    void keyEvent(std::uint8_t key, bool up) override;
+    std::int16_t keyForChar(char c) override;
+    void mouseButton(MouseButton button, bool up) override;
+    PixelPoint cursorPos() override;
+    void setCursorPos(PixelPoint p) override;
+    WindowId foregroundWindow() override;
+    bool setForegroundWindow(WindowId w) override;
+    WindowId windowFromPoint(PixelPoint p) override;
+    std::optional<PixelRect> windowRect(WindowId w) override;
+    std::optional<std::uint32_t> windowPixel(WindowId w, PixelPoint p) override;
+    bool activateWindowByTitle(std::string_view title) override;
+    bool startProgram(std::string_view path) override;
+    int screenWidthPixels() override;
+    int screenHeightPixels() override;
+    int twipsPerPixelX() override { return views_.twipsPerPixel; }
+    int twipsPerPixelY() override { return views_.twipsPerPixel; }
+    void sleepMs(unsigned ms) override;
+    double clockSeconds() override;
+    LocalTime localTime() override;
+    std::optional<std::string> clipboardText() override;
+    bool clearClipboard() override;
+    bool setClipboardText(std::string_view text) override;
+    void attachForms(std::span<Form* const> forms) override;
+    void setActionHandler(std::function<void(const UserAction&)> handler) override;
+    void showForm(Form& form, bool activate) override;
+    void hideForm(Form& form) override;
+    int doEvents(EventSite site) override;
+    MsgAnswer messageBox(std::string_view text, std::string_view title, MsgButtons buttons,
+                         MsgIcon icon) override;
+    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                        std::string_view initial) override;
+    std::optional<std::string> openFileDialog(std::string_view title,
+                                              std::string_view pattern) override;
+    std::optional<std::string> saveFileDialog(std::string_view title,
+                                              std::string_view pattern) override;
+    void beep() override;
+    bool showHelp(std::string_view path) override;
+    std::string programFolder() override { return folder_; }
+    std::optional<std::string> readFile(std::string_view path) override;
+    FileStatus writeFile(std::string_view path, std::string_view data) override;
+    FileStatus copyFile(std::string_view from, std::string_view to) override;
+    bool fileExists(std::string_view path) override;
+    bool otherInstanceRunning() override;
+
+    // Brings the key state up to date with every event the server has sent so far, answering
+    // clipboard requests on the way. Also run by the toolkit's loop while a dialog is open.
+    void readInput(bool now);
+
+  private:
+    void dispatch(XEvent& event);
+    void pump(double seconds);
+    void runActions();
+    void waitForPaste();
+
+    std::string folder_;
+    std::string error_;
+    Connection conn_;
+    KeyboardMap keymap_;
+    KeyState keys_;
+    ClipboardState clip_;
+    PixelSnapshot snapshot_;
+    FormViews views_;
+    std::function<void(const UserAction&)> handler_;
+    bool unsynced_ = false; // synthetic input sent since the server last answered
+    double start_ = 0;
+    double lastRead_ = -1;
+    double lastToolkit_ = -1;
+    double lastSync_ = -1;
+    double lastInput_ = 0;     // the last event from the server
+    double pasteDeadline_ = 0; // a paste of our text is under way until it is fetched or then
+    int lockFd_ = -3;
+};

@@ -1,0 +1,129 @@
+// qn-probe: runs single operations of the Windows backend against the real desktop for the
+// end-to-end test.
+//
+//   qn-probe type WINDOW TEXT   activates WINDOW, puts "kept safe" on the clipboard and types
+//                               TEXT (UTF-8) with the key-script interpreter, then prints the
+//                               clipboard it finds afterwards
+//   qn-probe keys SECONDS       prints each letter and space it reads pressed, while SECONDS
+//                               pass, by the asynchronous key state the program polls
+//   qn-probe close WINDOW       asks the window with that title to close, as its close box does
+//   qn-probe activate WINDOW    brings the window with that title to the foreground
+//   qn-probe set-clipboard TEXT puts TEXT (UTF-8) on the clipboard
+//   qn-probe clipboard          prints the clipboard's text
+//   qn-probe where WINDOW TEXT  prints the screen position of the middle of the control showing
+//                               TEXT in the window with that title, for a mouse click there
+
+#include "keyout/KeyOutState.h"
+#include "keyout/KeyScript.h"
+#include "platform/keys.h"
+#include "platform/text.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Desktop.h"
+
+#include <cstdio>
+#include <shellapi.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(std::wstring_view wide) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size,
+                        nullptr, nullptr);
+    return out;
+}
+
+int PrintClipboard(Win32Desktop& desktop) {
+    const std::optional<std::string> clip = desktop.clipboardText();
+    std::printf("clipboard: %s\n", clip ? Utf8(Wide(*clip)).c_str() : "(none)");
+    return 0;
+}
+
+int TypeInto(const std::wstring& window, const std::wstring& text) {
+    Win32Desktop desktop;
+    if (!desktop.activateWindowByTitle(Narrow(window))) {
+        std::printf("no window %s\n", Utf8(window).c_str());
+        return 1;
+    }
+    desktop.setClipboardText("kept safe");
+    KeyOutState state;
+    TypeKeyScript(desktop, state, Narrow(text));
+    return PrintClipboard(desktop);
+}
+
+int WatchKeys(int seconds) {
+    Win32Desktop desktop;
+    const double end = desktop.clockSeconds() + seconds;
+    std::string seen;
+    while (desktop.clockSeconds() < end) {
+        for (std::uint8_t key = vk::KeyA; key <= vk::KeyZ; ++key)
+            if (desktop.getAsyncKeyState(key) != 0) seen += static_cast<char>(key);
+        if (desktop.getAsyncKeyState(vk::Space) != 0) seen += ' ';
+        desktop.doEvents(EventSite::LoopHead);
+        desktop.sleepMs(1);
+    }
+    std::printf("keys: %s\n", seen.c_str());
+    return 0;
+}
+
+int Close(const std::wstring& title) {
+    const HWND window = FindWindowW(nullptr, title.c_str());
+    if (!window) return 1;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+struct ChildSearch {
+    std::wstring text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+    auto& search = *reinterpret_cast<ChildSearch*>(param);
+    wchar_t text[256] = {};
+    GetWindowTextW(child, text, 256);
+    if (search.text != text || !IsWindowVisible(child)) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+int Where(const std::wstring& window, const std::wstring& text) {
+    const HWND parent = FindWindowW(nullptr, window.c_str());
+    if (!parent) return 1;
+    ChildSearch search{text, nullptr};
+    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+    RECT r;
+    if (!search.found || !GetWindowRect(search.found, &r)) return 1;
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return 0;
+}
+
+} // namespace
+
+int main() {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv) return 2;
+    const std::vector<std::wstring> args(argv + 1, argv + argc);
+    LocalFree(argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (args.size() == 3 && args[0] == L"type") return TypeInto(args[1], args[2]);
+    if (args.size() == 2 && args[0] == L"keys") return WatchKeys(_wtoi(args[1].c_str()));
+    if (args.size() == 2 && args[0] == L"close") return Close(args[1]);
+    if (args.size() == 2 && args[0] == L"activate")
+        return Win32Desktop().activateWindowByTitle(Narrow(args[1])) ? 0 : 1;
+    if (args.size() == 2 && args[0] == L"set-clipboard")
+        return Win32Desktop().setClipboardText(Narrow(args[1])) ? 0 : 1;
+    if (args.size() == 1 && args[0] == L"clipboard") {
+        Win32Desktop desktop;
+        return PrintClipboard(desktop);
+    }
+    if (args.size() == 3 && args[0] == L"where") return Where(args[1], args[2]);
+    std::fputs("usage: qn-probe type WINDOW TEXT | keys SECONDS | close WINDOW | activate WINDOW"
+               " | set-clipboard TEXT | clipboard | where WINDOW TEXT\n",
+               stderr);
+    return 2;
+}

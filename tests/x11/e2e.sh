@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# The program end to end on the X display in $DISPLAY (tools/x11-e2e.sh starts an Xvfb): the
+# test editor has the focus, a user types at the server's keyboard, and the editor's text is
+# read back. Usage: tests/x11/e2e.sh BUILD_DIR [SCREENSHOT_DIR]
+set -uo pipefail
+build=$1
+shots=${2:-}
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+quibnote=$build/src/platform/x11/quibnote
+editor_bin=$build/tests/x11/quibnote-test-editor
+typist=$build/tests/x11/quibnote-typist
+work=$(mktemp -d)
+pids=()
+passed=0
+failed=0
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+result() { # NAME EXPECTED GOT
+  if [[ "$2" == "$3" ]]; then
+    passed=$((passed + 1))
+    echo "ok - $1"
+  else
+    failed=$((failed + 1))
+    printf 'FAIL - %s\n  expected: %q\n  got:      %q\n' "$1" "$2" "$3"
+  fi
+}
+
+# Waits until the editor holds the text (or 5 s pass); prints what it holds.
+editor_text() {
+  local want=$1 got
+  for _ in $(seq 250); do
+    kill -0 "$program" 2>/dev/null || break
+    got=$(cat "$work/editor.txt" 2>/dev/null; printf x)
+    got=${got%x}
+    [[ "$got" == "$want" ]] && break
+    sleep 0.02
+  done
+  printf '%s' "$got"
+}
+
+window_of() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+type_keys() { "$typist" "$@"; }
+focus() { xdotool windowfocus --sync "$1"; sleep 0.1; }
+shot() { # NAME X Y W H: a part of the screen, for the docs
+  [[ -n "$shots" ]] || return 0
+  import -window root -crop "$4x$5+$2+$3" +repage "$shots/$1.png"
+}
+
+# The small fixture with the display panel on, the highlighted suggestion off, the panel shown
+# only while there is a preview, and a short form whose expansion no US key types.
+folder=$work/folder
+mkdir -p "$folder"
+cp "$source_dir"/tests/fixtures/small/* "$folder"/
+awk 'BEGIN { FS = "[ ]"; OFS = " " } NR == 1 { $19 = "3"; $20 = "2" } { print }' \
+  "$source_dir/tests/fixtures/small/QNhForms.dta" |
+  sed 's/^cmpy\t/cfe\tcfe\xA1\xA1\xA1caf\xE9\r\ncmpy\t/' >"$folder/QNhForms.dta"
+
+"$editor_bin" --title "E2E Editor" --out "$work/editor.txt" &
+pids+=($!)
+editor=$(window_of "E2E Editor")
+"$quibnote" --folder "$folder" >"$work/quibnote.log" 2>&1 &
+program=$!
+pids+=($program)
+main=$(window_of "^Quibnote")
+sleep 0.5
+if [[ -z "$editor" || -z "$main" ]]; then
+  echo "FAIL - the editor or the program did not show a window"
+  cat "$work/quibnote.log"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+eval "$(xdotool getwindowgeometry --shell "$main")"
+mx=$X my=$Y mw=$WIDTH mh=$HEIGHT
+shot x11-main-window $((mx - 8)) $((my - 8)) $((mw + 16)) $((mh + 16))
+
+focus "$editor"
+type_keys text:"abt "
+result "abt and a space expand to about" "about " "$(editor_text "about ")"
+
+type_keys text:"lb "
+want=$'about Line one\nLine two '
+result "a back-quote in an expansion is a line break" "$want" "$(editor_text "$want")"
+
+# The user's clipboard is another client's; the pasted character borrows it and gives it back.
+printf 'kept' | xclip -selection clipboard -i -loops 0 >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.3
+type_keys text:"cfe "
+want=$'about Line one\nLine two caf\xC3\xA9 '
+result "a character without a key goes in through the clipboard" "$want" "$(editor_text "$want")"
+sleep 0.5
+result "the clipboard holds the user's text again" "kept" \
+  "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)"
+
+# The display panel shows the preview once the word typed so far is a short form.
+type_keys text:"pls"
+sleep 0.4
+panel=$(xdotool search --onlyvisible --class quibnote 2>/dev/null | while read -r w; do
+  [[ "$w" != "$main" ]] && echo "$w"; done | head -1)
+if [[ -n "$panel" ]]; then
+  eval "$(xdotool getwindowgeometry --shell "$panel")"
+  eval "$(xdotool getwindowgeometry --shell "$editor")"
+  shot x11-display-panel 0 0 $((X + WIDTH + 40)) $((Y + HEIGHT + 40))
+  result "the display panel shows while a short form is typed" "shown" "shown"
+else
+  result "the display panel shows while a short form is typed" "shown" "not shown"
+fi
+type_keys text:" "
+want=$'about Line one\nLine two caf\xC3\xA9 please '
+result "the expansion after the panel's preview" "$want" "$(editor_text "$want")"
+
+# F9 turns the expander off and on again: the key state reads function keys too.
+type_keys F9
+sleep 0.8
+type_keys text:"abt "
+want+="abt "
+result "with the expander off (F9) abt stays" "$want" "$(editor_text "$want")"
+type_keys F9
+sleep 0.8
+
+# Calculate-and-paste: the numbers of the copied selection are summed and typed at the caret.
+type_keys Return text:"12 apples and 30 pears" ctrl+a ctrl+c End Return
+sleep 0.3
+focus "$main"
+type_keys alt+e
+sleep 0.3
+type_keys r
+want+=$'\n12 apples and 30 pears\n42'
+result "calculate and paste types the sum of the copied numbers" "$want" "$(editor_text "$want")"
+
+# The Options menu, opened from the keyboard: the program refreshes its captions as it opens.
+focus "$main"
+type_keys alt+o
+sleep 0.5
+shot x11-options-menu $((mx - 8)) $((my - 8)) $((mw + 300)) $((mh + 16))
+type_keys Escape
+sleep 0.2
+
+# The Quib List opens from its menu.
+type_keys alt+q
+sleep 0.6
+quib=$(xdotool search --onlyvisible --name "^Quib List" 2>/dev/null | while read -r w; do
+  [[ "$w" != "$main" ]] && echo "$w"; done | head -1)
+if [[ -n "$quib" ]]; then
+  # Without a window manager nothing keeps a topmost window above the editor the program
+  # refocused; raise it for the picture.
+  xdotool windowraise "$quib"
+  sleep 0.2
+  qx=$(xwininfo -id "$quib" | awk '/Absolute upper-left X/ { print $4 }')
+  qy=$(xwininfo -id "$quib" | awk '/Absolute upper-left Y/ { print $4 }')
+  shot x11-quib-list $((qx - 8)) $((qy - 8)) $((mx + mw - qx + 16)) 240
+  echo "# the Quib List opened (window $quib)"
+else
+  echo "# the Quib List did not open a window"
+fi
+
+# Exit without saving ends the program.
+focus "$main"
+type_keys alt+f d
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && ended=running || ended=ended
+result "File, Exit and don't save ends the program" "ended" "$ended"
+
+# Under the sanitizers, the program's own report of a fault.
+report=$(grep -E "ERROR: AddressSanitizer|runtime error:" "$work/quibnote.log" | head -3)
+result "the program reported no memory or undefined-behaviour fault" "" "$report"
+
+echo "$passed passed, $failed failed"
+((failed == 0))

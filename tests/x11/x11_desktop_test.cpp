@@ -1,0 +1,318 @@
+// The X11 backend against a real X server: synthetic and outside key presses in the key state,
+// typing and the clipboard route into another application's window, clipboard transfers with
+// other clients, the windows of the desktop, and the program's forms as toolkit windows. The
+// tests skip themselves without a display; tools/x11-e2e.sh runs them under Xvfb.
+
+#include "EditorProcess.h"
+#include "keyout/KeyScript.h"
+#include "platform/keys.h"
+#include "platform/x11/X11Desktop.h"
+#include "x11_macros.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kTitle = "Quibnote Test Editor";
+
+void Sleep(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// Runs a shell command (xdotool, xclip); its standard output.
+std::string Shell(const std::string& command) {
+    std::string out;
+    if (std::FILE* p = popen(command.c_str(), "r")) {
+        char buf[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+        pclose(p);
+    }
+    return out;
+}
+
+// What another client reads from the clipboard, while the desktop answers its request.
+std::string OtherClientsClipboard(X11Desktop& d) {
+    std::string seen;
+    bool done = false;
+    std::thread reader([&] {
+        seen = Shell("xclip -selection clipboard -o");
+        done = true;
+    });
+    for (int i = 0; i < 1000 && !done; ++i) {
+        d.doEvents(EventSite::Nested);
+        Sleep(2);
+    }
+    reader.join();
+    return seen;
+}
+
+// Another client (xclip) takes the clipboard with the file's text, and keeps it until another
+// owner comes or the test ends it; returns once the desktop reads the expected program text.
+pid_t OtherClientOwnsClipboard(X11Desktop& d, const std::string& file,
+                               const std::string& expected) {
+    const pid_t pid = static_cast<pid_t>(std::atol(
+        Shell("xclip -selection clipboard -i -loops 0 " + file + " >/dev/null 2>&1 & echo $!")
+            .c_str()));
+    for (int i = 0; i < 100 && d.clipboardText() != expected; ++i) Sleep(50);
+    return pid;
+}
+
+std::string WriteTemp(const std::string& folder, const std::string& name, const std::string& text) {
+    const std::string path = folder + "/" + name;
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+    return path;
+}
+
+class X11DesktopTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!std::getenv("DISPLAY")) return;
+        std::string pattern = (fs::temp_directory_path() / "quibnote-x11-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+        desktop_ = std::make_unique<X11Desktop>(folder_);
+        if (!desktop_->ok()) return;
+        editor_ = StartEditor(kTitle, folder_);
+        editorWindow_ = WaitForWindow(*desktop_, kTitle);
+    }
+    static void TearDownTestSuite() {
+        StopEditor(editor_);
+        desktop_.reset();
+        if (!folder_.empty()) fs::remove_all(folder_);
+    }
+    void SetUp() override {
+        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+        ASSERT_TRUE(desktop_->ok()) << desktop_->error();
+        ASSERT_NE(editorWindow_, 0u) << "the test editor's window did not appear";
+        ASSERT_TRUE(desktop_->setForegroundWindow(editorWindow_));
+        Sleep(30);
+        // Start every test on an empty editor.
+        desktop_->keyEvent(vk::Control, false);
+        desktop_->keyEvent('A', false);
+        desktop_->keyEvent('A', true);
+        desktop_->keyEvent(vk::Control, true);
+        desktop_->keyEvent(vk::Delete, false);
+        desktop_->keyEvent(vk::Delete, true);
+        ASSERT_EQ(WaitForText(*desktop_, editor_, ""), "");
+        for (int k = 1; k < 256; ++k) desktop_->getAsyncKeyState(static_cast<std::uint8_t>(k));
+    }
+
+    static X11Desktop& desktop() { return *desktop_; }
+
+    static inline std::string folder_;
+    static inline std::unique_ptr<X11Desktop> desktop_;
+    static inline EditorProcess editor_;
+    static inline WindowId editorWindow_ = 0;
+};
+
+TEST_F(X11DesktopTest, SyntheticKeysAreInTheKeyStateAtOnceAndOnlyOnce) {
+    X11Desktop& d = desktop();
+    d.keyEvent(vk::Shift, false);
+    EXPECT_EQ(d.getAsyncKeyState(vk::Shift), static_cast<std::int16_t>(0x8001));
+    EXPECT_EQ(d.getAsyncKeyState(vk::LShift), static_cast<std::int16_t>(0x8001));
+    EXPECT_EQ(d.getAsyncKeyState(vk::Shift), static_cast<std::int16_t>(0x8000));
+    d.keyEvent('Q', false);
+    d.keyEvent('Q', true);
+    d.keyEvent(vk::Shift, true);
+    EXPECT_EQ(d.getAsyncKeyState('Q'), 1);
+    EXPECT_EQ(d.getAsyncKeyState('Q'), 0);
+    EXPECT_EQ(d.getAsyncKeyState(vk::Shift), 0);
+    // Nothing of the program's own typing turns up later as new typing.
+    Sleep(60);
+    d.doEvents(EventSite::Nested);
+    EXPECT_EQ(d.getAsyncKeyState('Q'), 0);
+    EXPECT_EQ(d.getAsyncKeyState(vk::Shift), 0);
+    EXPECT_EQ(WaitForText(d, editor_, "Q"), "Q");
+}
+
+TEST_F(X11DesktopTest, KeysFromAnotherClientReadPressedUntilRead) {
+    X11Desktop& d = desktop();
+    Shell("xdotool key --delay 20 k F9");
+    Sleep(50);
+    EXPECT_EQ(d.getAsyncKeyState('K'), 1);
+    EXPECT_EQ(d.getAsyncKeyState(vk::F9), 1);
+    EXPECT_EQ(d.getAsyncKeyState('K'), 0);
+    Shell("xdotool keydown j");
+    Sleep(30);
+    EXPECT_EQ(d.getAsyncKeyState('J'), static_cast<std::int16_t>(0x8001));
+    Shell("xdotool keyup j");
+    Sleep(30);
+    EXPECT_EQ(d.getAsyncKeyState('J'), 0);
+    EXPECT_EQ(WaitForText(d, editor_, "kj"), "kj");
+}
+
+TEST_F(X11DesktopTest, CapsLockToggleComesFromTheIndicator) {
+    X11Desktop& d = desktop();
+    EXPECT_EQ(d.getKeyState(vk::Capital) & 1, 0);
+    d.keyEvent(vk::Capital, false);
+    d.keyEvent(vk::Capital, true);
+    EXPECT_EQ(d.getKeyState(vk::Capital) & 1, 1);
+    // X turns the lock off when the key comes up again.
+    d.keyEvent(vk::Capital, false);
+    EXPECT_EQ(d.getKeyState(vk::Capital), static_cast<std::int16_t>(0xFF81));
+    d.keyEvent(vk::Capital, true);
+    EXPECT_EQ(d.getKeyState(vk::Capital) & 1, 0);
+}
+
+TEST_F(X11DesktopTest, CharactersMapToKeysOfTheUsLayout) {
+    X11Desktop& d = desktop();
+    const struct {
+        char c;
+        std::int16_t scan;
+    } cases[] = {{'a', 'A'},       {'A', 0x141},       {'1', '1'},      {'!', 0x131},
+                 {' ', vk::Space}, {'\r', vk::Return}, {'\t', vk::Tab}, {'\b', vk::Back},
+                 {'~', 0x1C0},     {'"', 0x1DE},       {'\xE9', -1},    {'\x80', -1},
+                 {'\n', -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(d.keyForChar(c.c), c.scan)
+            << "character 0x" << std::hex << (static_cast<int>(c.c) & 0xFF);
+}
+
+TEST_F(X11DesktopTest, KeyScriptsReachTheFocusedWindow) {
+    X11Desktop& d = desktop();
+    KeyOutState k;
+    TypeKeyScript(d, k, "Hello, World! {B1}?\rnext line\ta~b");
+    EXPECT_EQ(WaitForText(d, editor_, "Hello, World!?\nnext line\ta~b"),
+              "Hello, World!?\nnext line\ta~b");
+    TypeKeyScript(d, k, "{H1}[{E1}]");
+    EXPECT_EQ(WaitForText(d, editor_, "Hello, World!?\n[next line\ta~b]"),
+              "Hello, World!?\n[next line\ta~b]");
+}
+
+TEST_F(X11DesktopTest, CharactersWithoutAKeyArePastedAndTheClipboardIsGivenBack) {
+    X11Desktop& d = desktop();
+    // Another client owns the clipboard, as the user's last copy would.
+    const pid_t owner = OtherClientOwnsClipboard(
+        d, WriteTemp(folder_, "kept.txt", "kept \xE2\x82\xAC"), "kept \x80");
+    KeyOutState k;
+    TypeKeyScript(d, k, "caf\xE9 \xA1ol\xE9! 5\x80");
+    EXPECT_EQ(WaitForText(d, editor_, "caf\xC3\xA9 \xC2\xA1ol\xC3\xA9! 5\xE2\x82\xAC"),
+              "caf\xC3\xA9 \xC2\xA1ol\xC3\xA9! 5\xE2\x82\xAC");
+    EXPECT_EQ(d.clipboardText(), "kept \x80");
+    EXPECT_EQ(OtherClientsClipboard(d), "kept \xE2\x82\xAC");
+    kill(owner, SIGTERM);
+}
+
+TEST_F(X11DesktopTest, ClipboardTextCrossesToOtherClientsBothWays) {
+    X11Desktop& d = desktop();
+    ASSERT_TRUE(d.setClipboardText("one\r\ntwo \xE9"));
+    EXPECT_EQ(OtherClientsClipboard(d), "one\ntwo \xC3\xA9");
+
+    pid_t owner = OtherClientOwnsClipboard(d, WriteTemp(folder_, "lines.txt", "x\ny \xC3\xA9"),
+                                           "x\r\ny \xE9");
+    EXPECT_EQ(d.clipboardText(), "x\r\ny \xE9");
+    kill(owner, SIGTERM);
+
+    // A large text comes in pieces (INCR) from xclip.
+    const std::string big(400'000, 'z');
+    owner = OtherClientOwnsClipboard(d, WriteTemp(folder_, "big.txt", big), big);
+    const std::optional<std::string> got = d.clipboardText();
+    ASSERT_TRUE(got.has_value());
+    EXPECT_EQ(got->size(), big.size());
+    EXPECT_EQ(*got, big);
+    kill(owner, SIGTERM);
+
+    ASSERT_TRUE(d.clearClipboard());
+    EXPECT_EQ(d.clipboardText(), std::nullopt);
+}
+
+TEST_F(X11DesktopTest, WindowsAreFoundByFocusPointAndTitle) {
+    X11Desktop& d = desktop();
+    EXPECT_EQ(d.foregroundWindow(), editorWindow_);
+    const std::optional<PixelRect> r = d.windowRect(editorWindow_);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->right - r->left, 640);
+    EXPECT_EQ(r->bottom - r->top, 300);
+    EXPECT_EQ(d.windowFromPoint({(r->left + r->right) / 2, (r->top + r->bottom) / 2}),
+              editorWindow_);
+    EXPECT_EQ(d.windowPixel(editorWindow_, {600, 250}), 0xFFFFFFu);
+    EXPECT_EQ(d.windowPixel(editorWindow_, {640, 10}), std::nullopt);
+    EXPECT_TRUE(d.activateWindowByTitle("Quibnote Test"));
+    EXPECT_FALSE(d.activateWindowByTitle("No Such Window"));
+    EXPECT_FALSE(d.setForegroundWindow(0));
+    EXPECT_FALSE(d.startProgram("/no/such/program"));
+}
+
+TEST_F(X11DesktopTest, OneInstancePerDisplay) {
+    X11Desktop& d = desktop();
+    EXPECT_FALSE(d.otherInstanceRunning());
+    X11Desktop second(folder_);
+    ASSERT_TRUE(second.ok());
+    EXPECT_TRUE(second.otherInstanceRunning());
+}
+
+TEST_F(X11DesktopTest, FormsBecomeWindowsAndClicksBecomeActions) {
+    X11Desktop& d = desktop();
+    Form form;
+    form.name = "frmTest";
+    form.caption = "Quibnote Form Test";
+    form.rect = {1500, 1500, 4500, 3000};
+    form.menus = {
+        {"mnuFile", "&File", false, true, true, {{"mnuGo", "&Go", true, true, true, {}}}}};
+    Control button;
+    button.name = "cmdGo";
+    button.kind = ControlKind::Button;
+    button.caption = "&Go";
+    button.rect = {150, 150, 1200, 450};
+    form.controls.push_back(button);
+    Control check = button;
+    check.name = "chkOn";
+    check.kind = ControlKind::CheckBox;
+    check.caption = "On";
+    check.rect = {150, 900, 1500, 300};
+    form.controls.push_back(check);
+    Form* forms[] = {&form};
+    d.attachForms(forms);
+    std::vector<UserAction> seen;
+    d.setActionHandler([&](const UserAction& a) { seen.push_back(a); });
+    d.showForm(form, true);
+    EXPECT_NE(form.window, 0u);
+    EXPECT_TRUE(form.open);
+    for (int i = 0; i < 50; ++i) {
+        d.doEvents(EventSite::LoopHead);
+        Sleep(2);
+    }
+    const std::optional<PixelRect> r = d.windowRect(form.window);
+    ASSERT_TRUE(r.has_value());
+    // The button sits under the menu bar, 10 pixels in.
+    const auto click = [&](int x, int y) {
+        d.setCursorPos({r->left + x, r->top + y});
+        d.mouseButton(MouseButton::Left, false);
+        d.mouseButton(MouseButton::Left, true);
+        for (int i = 0; i < 50; ++i) {
+            d.doEvents(EventSite::LoopHead);
+            Sleep(2);
+        }
+    };
+    click(20, 20 + 20);
+    click(15, 20 + 70);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].kind, UserAction::Kind::Click);
+    EXPECT_EQ(seen[0].control, "cmdGo");
+    EXPECT_EQ(seen[1].control, "chkOn");
+    EXPECT_TRUE(form.controls[1].checked);
+    // A caption the program changes reaches the window.
+    form.caption = "Renamed";
+    for (int i = 0; i < 20; ++i) {
+        d.doEvents(EventSite::LoopHead);
+        Sleep(2);
+    }
+    EXPECT_TRUE(d.activateWindowByTitle("Renamed"));
+    d.hideForm(form);
+    EXPECT_FALSE(form.visible);
+    d.setActionHandler({});
+    d.attachForms({});
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The Linux desktop program end to end: installs the Debian packages it needs when they are
+# missing, builds the x11 preset, starts an Xvfb, and runs the X11 backend's tests and the
+# end-to-end script (tests/x11/e2e.sh) on it.
+#   --screenshots   also keeps the screenshots in docs/screenshots
+#   --measure       then runs the performance measurement (tests/x11/measure.sh)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+screenshots=""
+measure=false
+for arg in "$@"; do
+  case $arg in
+  --screenshots) screenshots=docs/screenshots ;;
+  --measure) measure=true ;;
+  *) echo "usage: tools/x11-e2e.sh [--screenshots] [--measure]" >&2; exit 2 ;;
+  esac
+done
+
+tools/deps.sh
+packages=(libfltk1.3-dev libx11-dev libxtst-dev libxi-dev xvfb xauth x11-utils xdotool xclip)
+[[ -n "$screenshots" ]] && packages+=(imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y \
+    --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset x11 >/dev/null
+cmake --build --preset x11 -j "$(nproc)"
+
+display=90
+while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=":$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+ctest --test-dir build/x11 --output-on-failure \
+  -R '^(KeyNames|KeyState|KeyboardMap|Labels|ProgramFolder|X11DesktopTest)\.'
+tests/x11/e2e.sh build/x11 $screenshots
+if $measure; then tests/x11/measure.sh build/x11; fi
