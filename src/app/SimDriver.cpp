@@ -405,6 +405,17 @@ void Move(Run& r, std::string_view text) {
     ActionDone(r, r.sim.nowMicros());
 }
 
+// How the Document draws itself for the program's pixel reading: its style and caret width.
+void Look(Run& r, std::string_view text) {
+    const std::vector<std::string> words = Words(text);
+    const std::optional<int> caret = words.size() == 2 ? Number(words[1]) : std::nullopt;
+    if (!caret || *caret < 0 || *caret > 2 || (words[0] != "plain" && words[0] != "pane"))
+        throw ScriptError{"look plain|pane CARET (0, 1 or 2)"};
+    r.sim.setLook(
+        SimDesktop::kDocument,
+        {words[0] == "pane" ? SimWindowStyle::ColouredPane : SimWindowStyle::Plain, *caret});
+}
+
 // Runs the command; false when it has to wait for the program before the next may start.
 bool Execute(Run& r, const ScriptLine& line) {
     const std::string& c = line.command;
@@ -443,6 +454,9 @@ bool Execute(Run& r, const ScriptLine& line) {
         Drag(r, text);
     } else if (c == "move") {
         Move(r, text);
+    } else if (c == "look") {
+        Look(r, text);
+        return true;
     } else if (c == "close") {
         RequireProgram(r);
         Form& form = FormNamed(r, text);

@@ -1,6 +1,8 @@
 #include "engine/Delimiter.h"
 
 #include "app/App.h"
+#include "engine/Activation.h"
+#include "engine/CaretSearch.h"
 #include "engine/DefineMode.h"
 #include "engine/Display.h"
 #include "engine/MainLoop.h"
@@ -78,6 +80,7 @@ bool RunDelimiterSequence(App& app, const PassReadings& k) {
     if (PanelMayHide(app)) HidePanel(app);
     w.wordActive = false;
     x.useLevelOverride = false;
+    NoteDelimiterForCaretSearch(app);
     CountFloatingPanelCycle(app);
     ++app.stats.charsTyped;
     AccumulateTypingTime(app);
@@ -99,6 +102,7 @@ bool RunDelimiterSequence(App& app, const PassReadings& k) {
         if (!keptBack && InNormalMode(app)) TypeExpansion(app, k);
         ClearPreview(app);
     }
+    if (InNormalMode(app)) CheckVocabulary(app);
     if (InNormalMode(app))
         ApplyWordBoundary(app);
     else

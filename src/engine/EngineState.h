@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Activation.h"
+#include "engine/CaretSearch.h"
 #include "engine/DefineMode.h"
 #include "engine/GroupSearch.h"
 #include "platform/Form.h"
@@ -71,6 +73,8 @@ struct EngineState {
     ExpansionState expansion;
     LookAheadState lookAhead;
     DefineModeState defineMode;
+    VocabularyState vocabulary;
+    CaretSearchState caretSearch;
     GroupOrders groupOrders; // which letter groups are in order, for the look-ups
 };
 

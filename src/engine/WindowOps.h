@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 struct App;
 
 // What the engine asks of the program's windows. The window code defines these; the engine only
@@ -10,6 +12,8 @@ struct App;
 void ShowStartWindows(App& app);
 // Moves the display panel to where the floating panel belongs now.
 void PositionFloatingPanel(App& app);
+// The floating panel's new place (twips), found by the caret search; the panel moves there.
+void PlaceFloatingPanel(App& app, std::int32_t left, std::int32_t top);
 // "So far" and the session's statistics in the display box, when the user wants them while
 // typing and look-ahead is on.
 void ShowStatisticsWhileTyping(App& app);

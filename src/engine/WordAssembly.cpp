@@ -1,6 +1,7 @@
 #include "engine/WordAssembly.h"
 
 #include "app/App.h"
+#include "engine/CaretSearch.h"
 #include "engine/ClipHooks.h"
 #include "engine/DefineMode.h"
 #include "engine/Delimiter.h"
@@ -96,6 +97,7 @@ PassEnd ProcessPassKey(App& app, const PassReadings& k) {
     const std::optional<ClassifiedKey> key = ClassifyKey(app, k);
     if (!key) {
         RunLookAhead(app);
+        RunCaretSearch(app);
         w.currentKey = 0;
         w.lastKey = 0;
         return PassEnd::Idle;

@@ -78,6 +78,12 @@ void PositionFloatingPanel(App& app) {
     app.frmKVDisp.rect.top = app.view.panel.floatingTop;
 }
 
+void PlaceFloatingPanel(App& app, std::int32_t left, std::int32_t top) {
+    app.view.panel.floatingLeft = left;
+    app.view.panel.floatingTop = top;
+    PositionFloatingPanel(app);
+}
+
 void ShowFloating(App& app) {
     app.options.panelAnchored = false;
     // The caret is looked for at the next word's end, so the panel soon follows the typing.

@@ -72,7 +72,8 @@ TEST(Expansion, TheUseLevelAdmitsShortFormsByLengthOrByTheirMark) {
 TEST(Expansion, AltSLetsTheWordExpandWhateverItsLengthUntilItEnds) {
     for (const bool beforeLastLetter : {true, false}) {
         Harness h;
-        h.writeFile(WithSetting(h.file(), 16, "30"));
+        // Activation off: an expansion would otherwise activate the short form for good.
+        h.writeFile(WithSetting(WithSetting(h.file(), 16, "30"), 14, "2"));
         Typist t{h};
         t.type(beforeLastLetter ? "cmp" : "cmpy");
         t.chord({vk::Menu, 'S'});

@@ -57,7 +57,7 @@ PixelRect PixelsOf(const TwipRect& t) {
 
 SimDesktop::SimDesktop(std::string folder) : folder_(std::move(folder)) {
     if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
-    windows_.push_back({kDocument, "Document", {0, 0, 900, 700}, {}});
+    windows_.push_back({kDocument, "Document", {0, 0, 900, 700}, {}, {}, {}});
 }
 
 void SimDesktop::schedulePhysicalKey(std::int64_t atMicros, std::uint8_t key, bool up) {
@@ -98,6 +98,10 @@ SimEditor* SimDesktop::editorOf(std::string_view title) {
     for (AppWindow& w : windows_)
         if (w.title == title) return &w.editor;
     return nullptr;
+}
+
+void SimDesktop::setLook(WindowId w, SimLook look) {
+    if (AppWindow* a = appWindow(w)) a->look = look;
 }
 
 SimDesktop::AppWindow* SimDesktop::appWindow(WindowId w) {
@@ -257,7 +261,8 @@ std::optional<std::uint32_t> SimDesktop::windowPixel(WindowId w, PixelPoint p) {
     if (!r || p.x < 0 || p.y < 0 || p.x >= r->right - r->left || p.y >= r->bottom - r->top)
         return std::nullopt;
     if (const Form* f = formOf(w)) return f->color;
-    return 0xFFFFFFu;
+    AppWindow& a = *appWindow(w);
+    return WindowPixel(a.picture, a.editor, a.look, r->right - r->left, r->bottom - r->top, p);
 }
 
 bool SimDesktop::activateWindowByTitle(std::string_view title) {
@@ -277,7 +282,7 @@ bool SimDesktop::startProgram(std::string_view path) {
     const auto it = installed_.find(std::string(path));
     if (it == installed_.end()) return false;
     const WindowId id = nextWindowId_++;
-    windows_.push_back({id, it->second, {100, 100, 700, 500}, {}});
+    windows_.push_back({id, it->second, {100, 100, 700, 500}, {}, {}, {}});
     foreground_ = id;
     return true;
 }

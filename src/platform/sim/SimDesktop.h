@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/sim/SimEditor.h"
+#include "platform/sim/SimPixels.h"
 
 #include <array>
 #include <cstdint>
@@ -51,6 +52,8 @@ class SimDesktop final : public Platform {
     void installProgram(std::string path, std::string windowTitle);
 
     SimEditor& document() { return windows_.front().editor; }
+    // How a simulated application window draws itself for the program's pixel reading.
+    void setLook(WindowId w, SimLook look);
     std::optional<std::string>& clipboard() { return clipboard_; }
     bool isDown(std::uint8_t key) const { return down_[key]; }
     bool capsLockOn() const { return capsToggle_; }
@@ -125,6 +128,8 @@ class SimDesktop final : public Platform {
         std::string title;
         PixelRect rect;
         SimEditor editor;
+        SimLook look;
+        SimPicture picture;
     };
 
     void advance(std::int64_t micros);

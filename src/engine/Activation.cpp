@@ -1,0 +1,163 @@
+#include "engine/Activation.h"
+
+#include "app/App.h"
+#include "engine/AccentForms.h"
+#include "engine/Display.h"
+#include "engine/VocabularySearch.h"
+#include "platform/keys.h"
+#include "platform/text.h"
+#include "store/Markers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace {
+
+bool IsStateMark(char c) {
+    return c == mark::Activated || c == mark::Added;
+}
+
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() &&
+           std::equal(start.begin(), start.end(), text.begin(),
+                      [](char a, char b) { return Lower(a) == Lower(b); });
+}
+
+void Activate(App& app, std::string& group, std::size_t at) {
+    group.insert(at, 1, mark::Activated);
+    app.db.databaseChanged = true;
+}
+
+// The short form just expanded gets its mark. The record is found again rather than taken at
+// the place the look-up saw it: a window's handler may have changed the group meanwhile.
+void ActivateUsedShortForm(App& app) {
+    const std::string& word = app.engine.word.currentWord;
+    const ExpansionState& x = app.engine.expansion;
+    if (!app.options.activateUsedWords || x.unflaggedRecordEnd == 0 || word.empty()) return;
+    const int g = GroupIndex(word.front());
+    std::string& group = app.db.groups[g];
+    const std::size_t p = FindShortForm(app.engine.groupOrders[g], group, word);
+    if (p == std::string::npos) return;
+    const std::size_t end = RecordEnd(group, p + 2);
+    if (IsStateMark(group[end - 1])) return;
+    Activate(app, group, end);
+    AddActivatedLine(app, word + "\t" + ApplyErasures(word + x.recordTail));
+}
+
+// The previous word as a phrase's first word: what its expansion typed when it expanded into a
+// longer word, cut to its first word.
+std::string PhraseStart(const VocabularyState& v) {
+    std::string prev = StartsWithIgnoringCase(v.lastFullPreview, v.previousWord) ? v.lastFullPreview
+                                                                                 : v.previousWord;
+    std::size_t cut = prev.find(' ');
+    if (cut == std::string::npos) cut = prev.find('-');
+    if (cut != std::string::npos) prev.resize(cut);
+    return prev;
+}
+
+struct Found {
+    int group = 0;
+    TextMatch match;
+    bool phrase = false;
+};
+
+std::optional<Found> FindTypedInFull(const App& app) {
+    const VocabularyState& v = app.engine.vocabulary;
+    const std::string& word = app.engine.word.currentWord;
+    // The phrase search reads the whole group: phrase records stand anywhere in it, with no
+    // relation to where the current word's own short form would be.
+    const std::string prev = PhraseStart(v);
+    if (!prev.empty()) {
+        const int g = GroupIndex(Lower(prev.front()));
+        if (auto m = FindPhrase(app.db.groups[g], prev, word, v.lastDelimiter == "'"))
+            return Found{g, std::move(*m), true};
+    }
+    const int g = GroupIndex(word.front());
+    const std::string_view text = SearchedForm(word);
+    if (const auto at = FindWholeExpansion(app.db.groups[g], text))
+        return Found{g, TextMatch{*at, std::string(text)}, false};
+    return std::nullopt;
+}
+
+std::string ActivatedLine(std::string_view group, std::size_t at) {
+    return std::string(ShortFormAround(group, at)) + "\t" +
+           ApplyErasures(StoredTextFrom(group, at));
+}
+
+// The short form the user missed is not in use yet: it is activated, and so is the record that
+// follows a phrase's record when it begins with the same phrase.
+std::string ActivateMissed(App& app, const Found& f) {
+    std::string& group = app.db.groups[f.group];
+    std::vector<std::string> lines{ActivatedLine(group, f.match.at)};
+    std::size_t end = RecordEnd(group, f.match.at);
+    Activate(app, group, end);
+    if (f.phrase && end + 1 < group.size()) {
+        const std::size_t next = end + 3; // after the mark and the CR LF
+        const std::size_t nextEnd = RecordEnd(group, next);
+        const auto at = FindExpansionStart(group, f.match.text, next, nextEnd);
+        if (at && !IsStateMark(group[nextEnd - 1])) {
+            lines.push_back(ActivatedLine(group, *at));
+            Activate(app, group, nextEnd);
+        }
+    }
+    std::string message = lines.size() > 1 ? "Short forms activated:" : "Short form activated:";
+    message += "\r\n\r\n" + lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i) message += "\r\n" + lines[i];
+    if (!app.stats.activatedList.empty())
+        message += "\r\n\r\n\r\nAlso activated this session:\r\n\r\n" + app.stats.activatedList;
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) AddActivatedLine(app, *line);
+    return message;
+}
+
+void CheckMissedShortForm(App& app) {
+    const std::optional<Found> f = FindTypedInFull(app);
+    if (!f) return;
+    std::string& group = app.db.groups[f->group];
+    const std::string stored(StoredTextFrom(group, f->match.at));
+    const std::string_view shortForm = ShortFormAround(group, f->match.at);
+    const bool marked = IsStateMark(stored.back());
+    const int level = app.options.useLevel;
+    const bool usable = static_cast<int>(shortForm.size()) <= level || level >= 9 || marked;
+    std::string message;
+    if (usable) {
+        if (stored.size() <= app.engine.word.currentWord.size() + 1) {
+            message = "Missed short form:\r\n\r\n" + ActivatedLine(group, f->match.at);
+            if (app.options.activateUsedWords && !marked)
+                Activate(app, group, f->match.at + stored.size());
+        }
+    } else if (app.options.activateUsedWords) {
+        message = ActivateMissed(app, *f);
+    }
+    if (app.options.lookAhead) SetDisplayText(app, message);
+}
+
+} // namespace
+
+void AddActivatedLine(App& app, const std::string& line) {
+    std::string& list = app.stats.activatedList;
+    list.insert(0, line + CrLf);
+    // From the 15th line on, the list loses what follows its last CR: the first time the final
+    // line break, then each time the oldest line.
+    if (++app.engine.vocabulary.activationCount >= kActivatedListLines)
+        list.erase(list.rfind('\r'));
+}
+
+void CheckVocabulary(App& app) {
+    const WordState& w = app.engine.word;
+    const ExpansionState& x = app.engine.expansion;
+    VocabularyState& v = app.engine.vocabulary;
+    if (x.armed) {
+        if (w.currentKey != vk::Oem3) ActivateUsedShortForm(app);
+    } else if (!w.currentWord.empty()) {
+        CheckMissedShortForm(app);
+    }
+    v.previousWord = w.currentWord;
+    // Only an expansion typed at this boundary counts; a preview from an earlier word does not.
+    v.lastFullPreview = x.armed ? x.fullPreview : std::string();
+    v.lastDelimiter = w.currentChar;
+}
