@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "engine/DefineMode.h"
 #include "engine/Display.h"
+#include "engine/Hotkeys.h"
 #include "engine/MainLoop.h"
 #include "engine/WindowOps.h"
 #include "engine/WordAssembly.h"
@@ -78,6 +79,7 @@ bool RunDelimiterSequence(App& app, const PassReadings& k) {
     if (PanelMayHide(app)) HidePanel(app);
     w.wordActive = false;
     x.useLevelOverride = false;
+    if (w.currentWord.empty()) x.pendingSuffix.clear();
     CountFloatingPanelCycle(app);
     ++app.stats.charsTyped;
     AccumulateTypingTime(app);
@@ -92,10 +94,12 @@ bool RunDelimiterSequence(App& app, const PassReadings& k) {
         app.engine.lookAhead.index = LookAheadState::kSuppressed;
         ShowStatisticsWhileTyping(app);
     }
+    // The spaces typed stand after the short form: the expansion would erase them, not it.
+    const bool spaced = RunSpacingHotkeys(app, k);
     if (w.currentChar == "\\" && k.ctrl) ToggleDefineMode(app);
     if (x.armed) {
         const bool keptBack = (k.shift && (w.currentChar == " " || w.currentChar == "\t")) ||
-                              w.currentKey == vk::Oem3;
+                              w.currentKey == vk::Oem3 || spaced;
         if (!keptBack && InNormalMode(app)) TypeExpansion(app, k);
         ClearPreview(app);
     }
