@@ -46,7 +46,6 @@ void ApplySuffixKey(App& app, const PassReadings& k) {
     const std::string suffix = SuffixFor(key, k.shift, x.pendingOutput);
     if (x.pendingSuffix.empty()) x.pendingSuffix = suffix;
     x.pendingOutput = WithSuffix(x.pendingOutput, app.out.capsLock ? Upper(suffix) : suffix);
-    app.engine.word.currentChar.clear();
     if (key == vk::Oem6) {
         // Read released from now on, so that the key still held is not taken as a new press.
         app.platform.keyEvent(vk::Oem6, true);
