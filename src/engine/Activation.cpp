@@ -51,9 +51,9 @@ void ActivateUsedShortForm(App& app) {
 
 // The previous word as a phrase's first word: what its expansion typed when it expanded into a
 // longer word, cut to its first word.
-std::string PhraseStart(const VocabularyState& v) {
-    std::string prev = StartsWithIgnoringCase(v.lastFullPreview, v.previousWord) ? v.lastFullPreview
-                                                                                 : v.previousWord;
+std::string PhraseStart(const VocabularyState& v, const std::string& previousWord) {
+    std::string prev =
+        StartsWithIgnoringCase(v.lastFullPreview, previousWord) ? v.lastFullPreview : previousWord;
     std::size_t cut = prev.find(' ');
     if (cut == std::string::npos) cut = prev.find('-');
     if (cut != std::string::npos) prev.resize(cut);
@@ -71,7 +71,7 @@ std::optional<Found> FindTypedInFull(const App& app) {
     const std::string& word = app.engine.word.currentWord;
     // The phrase search reads the whole group: phrase records stand anywhere in it, with no
     // relation to where the current word's own short form would be.
-    const std::string prev = PhraseStart(v);
+    const std::string prev = PhraseStart(v, app.engine.word.previousWord);
     if (!prev.empty()) {
         const int g = GroupIndex(Lower(prev.front()));
         if (auto m = FindPhrase(app.db.groups[g], prev, word, v.lastDelimiter == "'"))
@@ -156,7 +156,6 @@ void CheckVocabulary(App& app) {
     } else if (!w.currentWord.empty()) {
         CheckMissedShortForm(app);
     }
-    v.previousWord = w.currentWord;
     // Only an expansion typed at this boundary counts; a preview from an earlier word does not.
     v.lastFullPreview = x.armed ? x.fullPreview : std::string();
     v.lastDelimiter = w.currentChar;

@@ -9,7 +9,6 @@ struct App;
 // working at any use level; a word or two-word phrase typed in full that has a short form is
 // pointed out ("Missed short form:") or, when that short form is not in use yet, activated.
 struct VocabularyState {
-    std::string previousWord;         // the current word at the last word boundary
     std::string lastFullPreview;      // the preview of a short form armed at the last word boundary
     std::string lastDelimiter;        // the character of the delimiter that ended that word
     std::int32_t activationCount = 0; // lines added to the session's activated list

@@ -5,6 +5,7 @@
 #include "engine/CaretSearch.h"
 #include "engine/DefineMode.h"
 #include "engine/Display.h"
+#include "engine/Hotkeys.h"
 #include "engine/MainLoop.h"
 #include "engine/WindowOps.h"
 #include "engine/WordAssembly.h"
@@ -81,6 +82,7 @@ bool RunDelimiterSequence(App& app, const PassReadings& k) {
     w.wordActive = false;
     x.useLevelOverride = false;
     NoteDelimiterForCaretSearch(app);
+    if (w.currentWord.empty()) x.pendingSuffix.clear();
     CountFloatingPanelCycle(app);
     ++app.stats.charsTyped;
     AccumulateTypingTime(app);
@@ -95,10 +97,12 @@ bool RunDelimiterSequence(App& app, const PassReadings& k) {
         app.engine.lookAhead.index = LookAheadState::kSuppressed;
         ShowStatisticsWhileTyping(app);
     }
+    // The spaces typed stand after the short form: the expansion would erase them, not it.
+    const bool spaced = RunSpacingHotkeys(app, k);
     if (w.currentChar == "\\" && k.ctrl) ToggleDefineMode(app);
     if (x.armed) {
         const bool keptBack = (k.shift && (w.currentChar == " " || w.currentChar == "\t")) ||
-                              w.currentKey == vk::Oem3;
+                              w.currentKey == vk::Oem3 || spaced;
         if (!keptBack && InNormalMode(app)) TypeExpansion(app, k);
         ClearPreview(app);
     }

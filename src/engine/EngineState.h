@@ -14,6 +14,7 @@
 // The word being assembled from the key readings of the main loop.
 struct WordState {
     std::string currentWord;        // lower-case letters since the last delimiter
+    std::string previousWord;       // the current word at the last word boundary
     std::string currentChar = " ";  // this pass's key as text: "" for keys without a character
     std::string previousChar = " "; // the current character of the previous pass with a key
     std::uint8_t currentKey = vk::Space;
@@ -39,7 +40,10 @@ struct ExpansionState {
     std::size_t unflaggedRecordEnd = 0;
     std::string recordTail;
     bool useLevelOverride = false; // Alt+S: this word is usable whatever its length
-    bool highlightShown = false;   // a suggestion is typed and selected in the target window
+    // The ending of the first suffix key since a delimiter ended an empty word or Alt was held
+    // with a continuing key; lower case.
+    std::string pendingSuffix;
+    bool highlightShown = false; // a suggestion is typed and selected in the target window
     std::int16_t floatingPanelCycle = 1;
     std::string queuedText; // left by the short-form editor, typed with the next delimiter
 };

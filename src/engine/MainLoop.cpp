@@ -42,7 +42,12 @@ bool RunExpanderOffLoop(App& app) {
             ++app.stats.charsTyped;
             AccumulateTypingTime(app);
         }
-        if (IsCtrlDown(p)) RunCtrlHotkeys(app);
+        // A C or X still held after the capture belongs to the chord, not to the next pass.
+        if (IsCtrlDown(p) && RunCtrlHotkeys(app)) {
+            while (PollKey(p, 'C') != 0 || PollKey(p, 'X') != 0) {
+            }
+        }
+        if (IsAltDown(p)) RunCalculateHotkey(app);
         if (PollKey(p, vk::F6) != 0) {
             ToggleQuibList(app);
             while (PollKey(p, vk::F6) != 0) {
@@ -151,9 +156,11 @@ void RunMainLoop(App& app) {
         if (!app.options.expanderOn || k.f9) {
             if (app.options.expanderOn) TurnExpanderOffByKey(app);
             if (!RunExpanderOffLoop(app)) return;
-        } else if (ProcessPassKey(app, k) == PassEnd::Processed) {
+        } else {
+            RunPanelHotkeys(app, k);
             // What the pass typed may have pressed Caps Lock; the flag follows the keyboard again.
-            app.out.capsLock = PollKeyState(p, vk::Capital) != 0;
+            if (ProcessPassKey(app, k) == PassEnd::Processed)
+                app.out.capsLock = PollKeyState(p, vk::Capital) != 0;
         }
         DiscardShiftAndCapsLock(p);
     }

@@ -11,6 +11,7 @@
 #include "engine/LookAhead.h"
 #include "engine/LookUp.h"
 #include "engine/MainLoop.h"
+#include "engine/SuffixKeys.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
@@ -105,7 +106,10 @@ PassEnd ProcessPassKey(App& app, const PassReadings& k) {
     w.previousChar = w.currentChar;
     w.currentChar = key->character;
     w.currentKey = key->key;
-    if (key->delimiter) return RunDelimiterSequence(app, k) ? PassEnd::Processed : PassEnd::Stopped;
+    if (key->delimiter) {
+        ApplySuffixKey(app, k);
+        return RunDelimiterSequence(app, k) ? PassEnd::Processed : PassEnd::Stopped;
+    }
     const PassEnd end = ProcessContinuingKey(app, k);
     if (!InNormalMode(app)) SetMainCaption(app, kCaptionDefining);
     return end;
@@ -119,6 +123,7 @@ void ApplyWordBoundary(App& app) {
         w.currentKey != vk::Oem3 &&
         (c == "." || c == "\\" || (c == "'" && before != " " && before != "\t" && before != "\r"));
     if (!continuesWord) w.wordStartCount = 0;
+    w.previousWord = w.currentWord;
     w.currentWord.clear();
     SetMainCaption(app, w.wordStartCount == 0 ? kCaption : kCaptionInWord);
 }
