@@ -62,8 +62,8 @@ std::string WithField(const std::string& line, std::size_t n, const std::string&
     for (std::string f; std::getline(in, f, ' ');) fields.push_back(f);
     if (fields.size() < n) fields.resize(n);
     fields[n - 1] = value;
-    std::string out;
-    for (const std::string& f : fields) out += (out.empty() ? "" : " ") + f;
+    std::string out = fields.front();
+    for (std::size_t i = 1; i < fields.size(); ++i) out += ' ' + fields[i];
     return out;
 }
 
@@ -73,8 +73,8 @@ std::string WithField(const std::string& line, std::size_t n, const std::string&
 bool SetLevel(const fs::path& folder, int level) {
     const fs::path file = folder / "QNhForms.dta";
     std::optional<std::string> text = ReadWhole(file);
-    if (!text) return false;
-    const std::size_t cr = text->find('\r');
+    const std::size_t cr = text ? text->find('\r') : std::string::npos;
+    if (cr == std::string::npos) return false;
     std::string line = text->substr(0, cr);
     line = WithField(line, 14, "2");
     line = WithField(line, 16, std::to_string(level * 10));
