@@ -24,6 +24,6 @@ fi
 cmake --build "$build" --target measure_prose -j2
 measure="$(find "$build" -type f -name measure_prose -perm -u+x | head -n 1)"
 
-echo "text: Pride and Prejudice (Jane Austen, 1813), from:"
+echo "source: Pride and Prejudice (Jane Austen, 1813), in:"
 dpkg-query -W r-cran-janeaustenr r-base-core
 "$measure" --data "$root/data" "$@" "$text"
