@@ -274,6 +274,8 @@ std::vector<std::string> TypedTokens() {
         "am pm utc gmt est edt pst pdt cet jan feb mar apr jun jul aug sep sept oct nov dec mon "
         "tue tues wed thu thur thurs fri sat sun mr mrs ms dr st jr sr prof rev hon gen col lt "
         "sgt capt "
+        // given names as old letters and records shorten them (EDW. GARDINER signs a letter)
+        "wm geo chas jas thos benj robt jno saml edw richd danl "
         // US state codes
         "al ak az ar ca co ct de fl ga hi id il in ia ks ky la me md ma mi mn ms mo mt ne nv nh nj "
         "nm ny nc nd oh ok or pa ri sc sd tn tx ut vt va wa wv wi wy dc");
