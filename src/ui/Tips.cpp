@@ -129,8 +129,14 @@ void CloseTips(App& app) {
     if (!f.open) return;
     p.hideForm(f);
     f.open = false;
-    if (const std::optional<std::string> file = TipsFileAfterClose(app.view.tips))
-        p.writeFile(DataFilePath(p, kTipsFile), *file);
+    if (const std::optional<std::string> file = TipsFileAfterClose(app.view.tips)) {
+        const FileStatus saved = p.writeFile(DataFilePath(p, kTipsFile), *file);
+        // Otherwise the same tip comes back at every start with no reason given.
+        if (!saved.ok)
+            p.messageBox("Quibnote could not record which tip to show next.\r\n" + saved.error +
+                             "\r\n\r\nThe next start shows this tip again.",
+                         "Quibnote", MsgButtons::Ok, MsgIcon::Information);
+    }
     p.setForegroundWindow(app.frmKeyvane.window);
 }
 
