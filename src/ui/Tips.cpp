@@ -104,7 +104,9 @@ std::string GetTip(TipsState& tips) {
 }
 
 std::optional<std::string> TipsFileAfterClose(const TipsState& tips) {
-    if (tips.rest.size() < kShortestTipsFile) return std::nullopt;
+    // A file without a CR has no first line to number; written back, the whole of it would
+    // become that line, and its tips would never show again.
+    if (tips.rest.size() < kShortestTipsFile || !tips.rest.starts_with('\r')) return std::nullopt;
     std::string text = std::to_string(NumberValue(tips.number) + 1) + tips.rest;
     if (text.ends_with(CrLf)) text.resize(text.size() - 2);
     return text + CrLf;
