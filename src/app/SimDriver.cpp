@@ -21,10 +21,10 @@
 namespace {
 
 constexpr std::int64_t kMs = 1000;
-constexpr std::int64_t kKeyHeld = 30 * kMs; // a typed key is held this long
-constexpr std::int64_t kKeyGap = 60 * kMs;  // and this long passes before the next
+constexpr std::int64_t kKeyHeld = 30 * kMs;   // a typed key is held this long
+constexpr std::int64_t kKeyGap = 60 * kMs;    // and this long passes before the next
 constexpr std::int64_t kShiftLead = 10 * kMs; // Shift leads and trails a shifted key by this
-constexpr std::int64_t kSettle = 100 * kMs; // between the last action of a command and the next
+constexpr std::int64_t kSettle = 100 * kMs;   // between the last action of a command and the next
 
 struct ScriptError {
     std::string message;
