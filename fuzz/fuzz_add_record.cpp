@@ -4,6 +4,7 @@
 //
 // Input: one edit a line, "<op>|<short form>|<expansion>|<list expansion>", where op's low two
 // bits choose the mode (N, A, U, B) and bit 2 asks for a removal.
+#include "DatabaseChecks.h"
 #include "FuzzCheck.h"
 #include "platform/text.h"
 #include "store/AddRecord.h"
@@ -15,40 +16,11 @@
 
 namespace {
 
-Database StartingDatabase() {
-    Database db;
-    db.settingsLine = "0 0 0";
-    for (int g = 0; g < 26; ++g) {
-        const std::string l(1, static_cast<char>('a' + g));
-        db.groups[g] = std::string(CrLf) + l + "b\t" + l + "b" + std::string(2, mark::Erase) +
-                       "bee" + CrLf + l + "n\t" + l + "nd" + mark::Added;
-    }
-    return db;
-}
-
 std::string_view NextPart(std::string_view& rest) {
     const std::size_t bar = rest.find('|');
     const std::string_view part = rest.substr(0, bar);
     rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
     return part;
-}
-
-void RequireSortedAndLoadable(const Database& db) {
-    for (const std::string& group : db.groups) {
-        Require(group.starts_with(CrLf) && group.size() > 2, "no group is ever emptied");
-        std::string_view previous;
-        for (std::size_t lineBreak = 0; lineBreak < group.size();) {
-            const std::size_t start = lineBreak + 2;
-            const std::size_t end = RecordEnd(group, start);
-            const std::string_view shortForm =
-                SplitRecord(std::string_view(group).substr(start, end - start)).shortForm;
-            Require(lineBreak == 0 || previous < shortForm, "short forms ascend, each once");
-            previous = shortForm;
-            lineBreak = end;
-        }
-    }
-    const LoadResult reloaded = CutDatabaseText(DatabaseText(db));
-    Require(reloaded.db && reloaded.db->groups == db.groups, "the edited database loads as it is");
 }
 
 } // namespace

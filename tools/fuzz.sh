@@ -38,6 +38,9 @@ targets=(
   "keyscript 33 keyscript.dict"
   "calc 4096 calc.dict"
   "voyage 512 calc.dict"
+  "custom_list 4096 -"
+  "dictionary 1024 keyscript.dict"
+  "tips 8192 -"
 )
 passed=0
 failed=0

@@ -38,7 +38,10 @@ bool LoadStore(App& app) {
     // A clean file is never rewritten at start: only a normalisation that changed records saves.
     if (NormaliseErasures(app.db) > 0) {
         const FileStatus saved = SaveDatabase(p, app.db, app.options, true);
-        if (!saved.ok) p.messageBox(saved.error, "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+        if (!saved.ok)
+            p.messageBox("Quibnote could not save the short forms it tidied at start.\r\n" +
+                             saved.error + "\r\n\r\nNothing was lost: they are saved at exit.",
+                         "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
     }
     return true;
 }

@@ -104,7 +104,9 @@ std::string GetTip(TipsState& tips) {
 }
 
 std::optional<std::string> TipsFileAfterClose(const TipsState& tips) {
-    if (tips.rest.size() < kShortestTipsFile) return std::nullopt;
+    // A file without a CR has no first line to number; written back, the whole of it would
+    // become that line, and its tips would never show again.
+    if (tips.rest.size() < kShortestTipsFile || !tips.rest.starts_with('\r')) return std::nullopt;
     std::string text = std::to_string(NumberValue(tips.number) + 1) + tips.rest;
     if (text.ends_with(CrLf)) text.resize(text.size() - 2);
     return text + CrLf;
@@ -129,8 +131,14 @@ void CloseTips(App& app) {
     if (!f.open) return;
     p.hideForm(f);
     f.open = false;
-    if (const std::optional<std::string> file = TipsFileAfterClose(app.view.tips))
-        p.writeFile(DataFilePath(p, kTipsFile), *file);
+    if (const std::optional<std::string> file = TipsFileAfterClose(app.view.tips)) {
+        const FileStatus saved = p.writeFile(DataFilePath(p, kTipsFile), *file);
+        // Otherwise the same tip comes back at every start with no reason given.
+        if (!saved.ok)
+            p.messageBox("Quibnote could not record which tip to show next.\r\n" + saved.error +
+                             "\r\n\r\nThe next start shows this tip again.",
+                         "Quibnote", MsgButtons::Ok, MsgIcon::Information);
+    }
     p.setForegroundWindow(app.frmKeyvane.window);
 }
 

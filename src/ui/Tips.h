@@ -20,7 +20,8 @@ TipsState ReadTips(std::string_view file);
 // The text of the current tip. A number with no tip falls back to the first tip.
 std::string GetTip(TipsState& tips);
 // The tips file to write as the window closes, with the next run's number on its first line;
-// nothing when the kept text is too short to be a real tips file.
+// nothing when the kept text is too short to be a real tips file, or has no CR line ends (a
+// file saved with LF line ends, say).
 std::optional<std::string> TipsFileAfterClose(const TipsState& tips);
 
 // Shows the tips window with the tip the file names.

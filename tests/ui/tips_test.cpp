@@ -37,6 +37,11 @@ TEST(Tips, AFileThatIsNoTipsFileIsShownAsItIsAndNeverWritten) {
     EXPECT_EQ(GetTip(missing), "File not found!");
     EXPECT_EQ(TipsFileAfterClose(missing), std::nullopt);
     EXPECT_EQ(TipsFileAfterClose(ReadTips("1\r\n\r\n1\r\nShort.\r\n\r\n")), std::nullopt);
+    // A tips file saved with LF line ends is long enough, but has no first line to number.
+    std::string lf = TipsFile("2");
+    std::erase(lf, '\r');
+    ASSERT_GE(lf.size(), 101u);
+    EXPECT_EQ(TipsFileAfterClose(ReadTips(lf)), std::nullopt);
 }
 
 TEST(Tips, ClosingNumbersTheNextTipAndKeepsTheRest) {

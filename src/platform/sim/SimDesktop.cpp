@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -439,13 +440,20 @@ FileStatus SimDesktop::faultyWrite(std::string_view path, std::string_view data)
     return {false, "Cannot replace " + target + ": Input/output error"};
 }
 
+bool SimDesktop::faultApplies(std::string_view path) const {
+    if (fileFault_ == FileFault::None) return false;
+    return faultyFile_.empty() || std::filesystem::path(path).filename() == faultyFile_;
+}
+
 FileStatus SimDesktop::writeFile(std::string_view path, std::string_view data) {
-    if (fileFault_ != FileFault::None) return faultyWrite(path, data);
+    filesWritten_.emplace_back(path);
+    if (faultApplies(path)) return faultyWrite(path, data);
     return WriteFileAtomically(path, data);
 }
 
 FileStatus SimDesktop::copyFile(std::string_view from, std::string_view to) {
-    if (fileFault_ == FileFault::None) return CopyFileAtomically(from, to);
+    filesWritten_.emplace_back(to);
+    if (!faultApplies(to)) return CopyFileAtomically(from, to);
     const std::optional<std::string> data = ReadWholeFile(from);
     if (!data) return {false, "Cannot read " + std::string(from)};
     return faultyWrite(to, *data);

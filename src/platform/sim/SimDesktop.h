@@ -45,9 +45,15 @@ class SimDesktop final : public Platform {
     const std::vector<std::string>& systemMenuChoices() const { return systemMenuChoices_; }
     void setOtherInstanceRunning(bool on) { otherInstance_ = on; }
     // Makes every following write and copy fail as a full disk, a read-only folder or a failed
-    // rename would: the target is left as it was and the failure is reported.
+    // rename would: the target is left as it was and the failure is reported. With a file name,
+    // only writes to a file of that name fail (the second copy of a database switch, say).
     enum class FileFault { None, DiskFull, ReadOnlyFolder, RenameFails };
-    void setFileFault(FileFault fault) { fileFault_ = fault; }
+    void setFileFault(FileFault fault, std::string onlyFile = {}) {
+        fileFault_ = fault;
+        faultyFile_ = std::move(onlyFile);
+    }
+    // Every file the program wrote or tried to write, by its full path, in order.
+    const std::vector<std::string>& filesWritten() const { return filesWritten_; }
     // A program that startProgram can start: it opens an editor window with this title.
     void installProgram(std::string path, std::string windowTitle);
 
@@ -176,6 +182,9 @@ class SimDesktop final : public Platform {
     bool stopped_ = false;
     bool otherInstance_ = false;
     FileFault fileFault_ = FileFault::None;
+    std::string faultyFile_;
+    std::vector<std::string> filesWritten_;
+    bool faultApplies(std::string_view path) const;
     FileStatus faultyWrite(std::string_view path, std::string_view data);
     std::optional<std::string> clipboard_;
     std::deque<std::string> answers_;
