@@ -82,9 +82,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # A crashing test ends with its exit code instead of waiting for a debugger forever.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
         /d false /f >/dev/null 2>&1
-    # The server that made the prefix lingers; a persistent one can start only after it is gone.
-    wineserver -w
 fi
+# A server that made the prefix, or one left by an earlier run, lingers a while; a persistent
+# one can start only after it is gone.
+wineserver -k 2>/dev/null || true
+wineserver -w
 wineserver -p
 # Wine's services start with the first program and keep its output open: started here, they do
 # not hold the pipes of CTest's test discovery until its timeout.

@@ -51,10 +51,10 @@ std::optional<PixelRect> RectOfWindow(HWND window) {
     return PixelRect{r.left, r.top, r.right, r.bottom};
 }
 
-std::optional<std::uint32_t> ReadWindowPixel(PixelReader& reader, HWND window, PixelPoint p) {
+std::optional<std::uint32_t> ReadWindowPixel(WindowPixels& reader, HWND window, PixelPoint p) {
     if (!window || !IsWindow(window)) return std::nullopt;
     if (reader.window != window) {
-        ReleasePixelReader(reader);
+        ReleaseWindowPixels(reader);
         reader.dc = GetWindowDC(window);
         if (!reader.dc) return std::nullopt;
         reader.window = window;
@@ -64,7 +64,7 @@ std::optional<std::uint32_t> ReadWindowPixel(PixelReader& reader, HWND window, P
     return static_cast<std::uint32_t>(colour);
 }
 
-void ReleasePixelReader(PixelReader& reader) {
+void ReleaseWindowPixels(WindowPixels& reader) {
     if (reader.dc) ReleaseDC(reader.window, reader.dc);
     reader = {};
 }

@@ -17,12 +17,12 @@ std::optional<PixelRect> RectOfWindow(HWND window);
 
 // The window device context is kept from one pixel reading to the next while the same window
 // is read, since the caret search reads hundreds of pixels of one window in a row.
-struct PixelReader {
+struct WindowPixels {
     HWND window = nullptr;
     HDC dc = nullptr;
 };
-std::optional<std::uint32_t> ReadWindowPixel(PixelReader& reader, HWND window, PixelPoint p);
-void ReleasePixelReader(PixelReader& reader);
+std::optional<std::uint32_t> ReadWindowPixel(WindowPixels& reader, HWND window, PixelPoint p);
+void ReleaseWindowPixels(WindowPixels& reader);
 
 // An exact title first, then the first title that begins with it; a minimized window is restored.
 bool ActivateByTitle(std::string_view title);

@@ -294,7 +294,7 @@ int RunPendingEvents(Win32State& s, EventSite site) {
         s.lastSync = now;
     }
     if (site == EventSite::LoopHead && s.handlerDepth == 0) {
-        ReleasePixelReader(s.pixels);
+        ReleaseWindowPixels(s.pixels);
         for (auto& v : s.views) {
             if (v->form->open || !v->hwnd) continue;
             DestroyFormWindow(*v);

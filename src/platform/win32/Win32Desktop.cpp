@@ -56,7 +56,7 @@ Win32Desktop::Win32Desktop() {
 
 Win32Desktop::~Win32Desktop() {
     DestroyFormViews(state_);
-    ReleasePixelReader(state_.pixels);
+    ReleaseWindowPixels(state_.pixels);
     for (auto& [colour, brush] : state_.brushes) DeleteObject(brush);
     for (auto& [points, font] : state_.fonts) DeleteObject(font);
     if (state_.clipboardOwner) DestroyWindow(state_.clipboardOwner);

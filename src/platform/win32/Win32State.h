@@ -51,7 +51,7 @@ struct Win32State {
     LARGE_INTEGER clockFrequency{};
     std::map<std::uint32_t, HBRUSH> brushes;
     std::map<int, HFONT> fonts;
-    PixelReader pixels;
+    WindowPixels pixels;
     ULONGLONG lastSync = 0; // when the windows were last brought in step with the models
 };
 
