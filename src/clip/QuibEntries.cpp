@@ -1,6 +1,7 @@
 #include "clip/QuibEntries.h"
 
 #include "clip/ClipCase.h"
+#include "platform/Form.h"
 #include "platform/text.h"
 #include "store/Markers.h"
 
@@ -43,16 +44,7 @@ std::string_view LastShortForm(std::string_view group) {
 } // namespace
 
 int RowHeight(int fontSize) {
-    switch (fontSize) {
-    case 8:
-        return 195;
-    case 10:
-        return 240;
-    case 12:
-        return 300;
-    default:
-        return 0;
-    }
+    return TextRowTwips(fontSize);
 }
 
 int RowAt(int y, int rowHeight) {

@@ -18,3 +18,16 @@ Control* FindControl(Form& form, std::string_view name, int index) {
         if (c.name == name && c.index == index) return &c;
     return nullptr;
 }
+
+int TextRowTwips(int points) {
+    switch (points) {
+    case 8:
+        return 195;
+    case 10:
+        return 240;
+    case 12:
+        return 300;
+    default:
+        return 0;
+    }
+}

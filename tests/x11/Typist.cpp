@@ -68,7 +68,10 @@ void TypeText(Typist& t, std::string_view text) {
         if (scan < 0) continue;
         const unsigned keycode = t.keymap.keycodeOfKey[scan & 0xFF];
         const bool shifted = (scan & 0x100) != 0;
-        if (shifted) Send(t, shift, true);
+        if (shifted) {
+            Send(t, shift, true);
+            SleepMs(t.leadMs);
+        }
         Send(t, keycode, true);
         SleepMs(t.holdMs);
         Send(t, keycode, false);
@@ -89,8 +92,10 @@ bool PressChord(Typist& t, std::string_view chord) {
         if (plus == std::string_view::npos) break;
         start = plus + 1;
     }
-    for (const unsigned k : keys) Send(t, k, true);
-    SleepMs(t.holdMs);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        Send(t, keys[i], true);
+        SleepMs(i + 1 < keys.size() ? t.leadMs : t.holdMs);
+    }
     for (auto it = keys.rbegin(); it != keys.rend(); ++it) Send(t, *it, false);
     SleepMs(t.gapMs);
     return true;

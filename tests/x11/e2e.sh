@@ -133,6 +133,44 @@ type_keys r
 want+=$'\n12 apples and 30 pears\n42'
 result "calculate and paste types the sum of the copied numbers" "$want" "$(editor_text "$want")"
 
+# Copy plus MPaste. A selection copied with Ctrl+C in the editor and one copied with the Edit
+# menu's Copy join the multi-clipboard after the calculation's selection; MPaste lists them in
+# the main window's display box, and a click on a clip's row types it where the user was typing.
+type_keys Return text:"mpaste me" shift+Home ctrl+c End
+type_keys Return text:"copied from the menu" shift+Home
+sleep 0.5
+focus "$main"
+type_keys alt+e
+sleep 0.3
+type_keys c
+sleep 0.6
+want+=$'\nmpaste me\ncopied from the menu'
+focus "$editor"
+type_keys Return
+focus "$main"
+type_keys alt+e
+sleep 0.3
+type_keys l
+sleep 0.5
+# The display box stands under the 20-pixel menu bar, its text inside a 3-pixel frame and
+# margin, in rows of 195 twips (the 8-point rows the program counts); the list's four header
+# lines come first, then clip 1.
+dpi=$(xrdb -query 2>/dev/null | awk '/^Xft\.dpi:/ { print int($2) }')
+dpi=${dpi:-96}
+tpp=$(((1440 + dpi / 2) / dpi))
+row_y() { # CLIP: the middle of its row, in pixels from the window's top
+  local row=$((195 / tpp))
+  echo $((20 + 3 + ($1 + 3) * row + row / 2))
+}
+xdotool mousemove --window "$main" 60 "$(row_y 2)" click 1
+want+=$'\nmpaste me'
+result "a clip copied with Ctrl+C is typed from the multi-clipboard" "$want" "$(editor_text "$want")"
+type_keys Return
+xdotool mousemove --window "$main" 60 "$(row_y 3)" click 1
+want+=$'\ncopied from the menu'
+result "a clip copied with the Copy command is typed from the multi-clipboard" "$want" \
+  "$(editor_text "$want")"
+
 # The Options menu, opened from the keyboard: the program refreshes its captions as it opens.
 focus "$main"
 type_keys alt+o

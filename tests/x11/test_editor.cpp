@@ -34,7 +34,7 @@ class LoggingEditor : public Fl_Text_Editor {
         : Fl_Text_Editor(x, y, w, h), files_(files) {}
 
     int handle(int event) override {
-        const int handled = Fl_Text_Editor::handle(event);
+        const int handled = CollapsesSelection(event) ? 1 : Fl_Text_Editor::handle(event);
         if (event == FL_KEYBOARD && files_.log) {
             std::fprintf(files_.log, "%lld %d %d\n", MonotonicNanos(), files_.buffer->length(),
                          Fl::event_key());
@@ -44,6 +44,22 @@ class LoggingEditor : public Fl_Text_Editor {
     }
 
   private:
+    // Left or Right without Shift ends a selection at its start or end, as in the editors of
+    // Windows and GTK (the toolkit's own editor moves the caret by one from where it stands).
+    bool CollapsesSelection(int event) {
+        const int key = Fl::event_key();
+        if (event != FL_KEYBOARD || (key != FL_Left && key != FL_Right) ||
+            (Fl::event_state() & (FL_SHIFT | FL_CTRL | FL_ALT)) != 0)
+            return false;
+        int start = 0;
+        int end = 0;
+        if (!buffer()->selection_position(&start, &end)) return false;
+        buffer()->unselect();
+        insert_position(key == FL_Left ? start : end);
+        show_insert_position();
+        return true;
+    }
+
     EditorFiles& files_;
 };
 

@@ -1,6 +1,6 @@
-// quibnote-typist [--hold MS] [--gap MS] ITEM...: types as a user at the X server's keyboard
-// would. An ITEM "text:WORDS" types the words (after the colon, literally); any other ITEM is a
-// chord of keysym names joined by '+' ("ctrl+a", "F9", "Return", "alt+o").
+// quibnote-typist [--hold MS] [--gap MS] [--lead MS] ITEM...: types as a user at the X server's
+// keyboard would. An ITEM "text:WORDS" types the words (after the colon, literally); any other
+// ITEM is a chord of keysym names joined by '+' ("ctrl+a", "F9", "Return", "alt+o").
 
 #include "Typist.h"
 
@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
             t.holdMs = std::atoi(argv[++i]);
         } else if (arg == "--gap" && i + 1 < argc) {
             t.gapMs = std::atoi(argv[++i]);
+        } else if (arg == "--lead" && i + 1 < argc) {
+            t.leadMs = std::atoi(argv[++i]);
         } else if (arg.starts_with("text:")) {
             TypeText(t, arg.substr(5));
         } else if (!PressChord(t, arg)) {

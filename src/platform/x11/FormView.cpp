@@ -9,6 +9,7 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Scrollbar.H>
 #include <FL/Fl_Text_Editor.H>
+#include <FL/fl_draw.H>
 #include <FL/x.H>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -49,6 +50,18 @@ Fl_Color ColorOf(std::uint32_t bgr) {
 
 int FontPixels(int points) {
     return std::max(6, (points * 4 + 1) / 3);
+}
+
+// A multi-line text box draws its rows no taller than the program counts them (its font
+// draws them taller than Windows' does), so as many rows show as the program made room for and
+// the text the user clicks stands where the program looks for it.
+int TextBoxPixels(Fl_Font font, int points, int tpp) {
+    const int pixels = FontPixels(points);
+    const int rowPixels = TextRowTwips(points) / tpp;
+    if (rowPixels <= 0) return pixels;
+    int size = pixels;
+    while (size > 6 && fl_height(font, size) > rowPixels) --size;
+    return size;
 }
 
 void Push(FormView& view, UserAction action) {
@@ -117,6 +130,51 @@ class MouseLabel : public Fl_Box {
     ControlView& cv_;
 };
 
+// A multi-line text box that reports the mouse as a Windows text box does: a press, a move while
+// a button is held, a release. The program finds the row clicked from its own row height; where
+// the font's rows come out shorter than that, a position is reported as the same row and the
+// same fraction of it in the program's rows.
+class MouseEditor : public Fl_Text_Editor {
+  public:
+    MouseEditor(int x, int y, int w, int h, ControlView& cv)
+        : Fl_Text_Editor(x, y, w, h), cv_(cv) {}
+
+    int handle(int event) override {
+        const int handled = Fl_Text_Editor::handle(event);
+        UserAction::Kind kind;
+        switch (event) {
+        case FL_PUSH:
+            kind = UserAction::Kind::MouseDown;
+            break;
+        case FL_DRAG:
+            kind = UserAction::Kind::MouseMove;
+            break;
+        case FL_RELEASE:
+            kind = UserAction::Kind::MouseUp;
+            break;
+        default:
+            return handled;
+        }
+        if (cv_.view->owner->syncing) return handled;
+        const int tpp = cv_.view->owner->twipsPerPixel;
+        UserAction a = ActionOf(cv_, kind);
+        a.x = (Fl::event_x() - text_area.x) * tpp;
+        a.y = ProgramY(Fl::event_y() - text_area.y, tpp);
+        a.button = ButtonOf(Fl::event_button());
+        Push(*cv_.view, std::move(a));
+        return 1;
+    }
+
+  private:
+    int ProgramY(int pixels, int tpp) const {
+        const int rowTwips = TextRowTwips(cv_.shown.fontPoints);
+        if (rowTwips == 0 || mMaxsize <= 0 || pixels < 0) return pixels * tpp;
+        return pixels / mMaxsize * rowTwips + pixels % mMaxsize * rowTwips / mMaxsize;
+    }
+
+    ControlView& cv_;
+};
+
 // Closing a window asks the program, which decides; Escape closes nothing.
 void OnWindowClose(Fl_Widget*, void* data) {
     auto* view = static_cast<FormView*>(data);
@@ -179,7 +237,7 @@ Fl_Widget* MakeWidget(ControlView& cv, const Control& c) {
     }
     case ControlKind::TextBox:
         if (c.multiLine) {
-            auto* editor = new Fl_Text_Editor(0, 0, 1, 1);
+            auto* editor = new MouseEditor(0, 0, 1, 1, cv);
             cv.buffer = std::make_unique<Fl_Text_Buffer>();
             editor->buffer(cv.buffer.get());
             editor->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
@@ -232,10 +290,12 @@ void RenderControl(ControlView& cv, const Control& c, bool fresh, int tpp, int t
     if (fresh || c.fontPoints != s.fontPoints) {
         w.labelsize(FontPixels(c.fontPoints));
         if (c.kind == ControlKind::TextBox) {
-            if (cv.buffer)
-                static_cast<Fl_Text_Editor&>(w).textsize(FontPixels(c.fontPoints));
-            else
+            if (cv.buffer) {
+                auto& editor = static_cast<Fl_Text_Editor&>(w);
+                editor.textsize(TextBoxPixels(editor.textfont(), c.fontPoints, tpp));
+            } else {
                 static_cast<Fl_Input&>(w).textsize(FontPixels(c.fontPoints));
+            }
         }
         w.redraw();
     }
