@@ -34,6 +34,12 @@ constexpr double kReadEvery = 0.0005;
 // The toolkit's events run at most this often inside key readings and waits (and on every
 // pass at the loop head).
 constexpr double kToolkitEvery = 0.001;
+// While keys are pressed, the user's or the program's own, the toolkit's turn (which draws the
+// windows the typing changed, on the X server's time) waits until the keys have stopped this
+// long, or at most this long in all: the delimiter's expansion then reaches its window in one
+// go, and the windows catch up after it.
+constexpr double kTypingQuiet = 0.005;
+constexpr double kToolkitWhileTyping = 0.05;
 // Changes the program makes to its form models reach the windows at this interval.
 constexpr double kSyncEvery = 0.015;
 constexpr double kClockSteps = 256;
@@ -129,7 +135,8 @@ void X11Desktop::dispatch(XEvent& e) {
         const auto detail = static_cast<unsigned>(raw->detail);
         switch (e.xcookie.evtype) {
         case XI_RawKeyPress:
-            ApplyKeyEvent(keys_, keymap_, detail, true, Now());
+            lastKeyAt_ = Now();
+            ApplyKeyEvent(keys_, keymap_, detail, true, lastKeyAt_);
             break;
         case XI_RawKeyRelease:
             ApplyKeyEvent(keys_, keymap_, detail, false, Now());
@@ -226,6 +233,7 @@ void X11Desktop::keyEvent(std::uint8_t key, bool up) {
     const std::uint8_t sided = SidedKey(key);
     const unsigned keycode = keymap_.keycodeOfKey[sided];
     if (keycode == 0) return;
+    lastKeyAt_ = Now();
     // The server drops a press of a key that is already down (held on the keyboard, as the
     // delimiter still is when the expansion retypes it), where Windows types it again; a
     // release first lets the press through.
@@ -411,7 +419,9 @@ void X11Desktop::runActions() {
 int X11Desktop::doEvents(EventSite site) {
     readInput(false);
     const double t = Now();
-    if (site == EventSite::LoopHead || t - lastToolkit_ >= kToolkitEvery) {
+    const bool typing = t - lastKeyAt_ < kTypingQuiet;
+    const double toolkitEvery = typing ? kToolkitWhileTyping : kToolkitEvery;
+    if (site == EventSite::LoopHead || t - lastToolkit_ >= toolkitEvery) {
         lastToolkit_ = t;
         Fl::check();
         runActions();

@@ -93,6 +93,7 @@ class X11Desktop final : public Platform {
     double start_ = 0;
     double lastRead_ = -1;
     double lastToolkit_ = -1;
+    double lastKeyAt_ = -1; // the last key pressed, by the user or by the program
     double lastSync_ = -1;
     double lastInput_ = 0;     // the last event from the server
     double pasteDeadline_ = 0; // a paste of our text is under way until it is fetched or then
