@@ -35,9 +35,9 @@ constexpr double kReadEvery = 0.0005;
 // pass at the loop head).
 constexpr double kToolkitEvery = 0.001;
 // While keys are pressed, the user's or the program's own, the toolkit's turn (which draws the
-// windows the typing changed, on the X server's time) waits until the keys have stopped this
-// long, or at most this long in all: the delimiter's expansion then reaches its window in one
-// go, and the windows catch up after it.
+// windows the typing changed, on the X server's time) and the windows' update from the form
+// models wait until the keys have stopped this long, or at most this long in all: the
+// delimiter's expansion then reaches its window in one go, and the windows catch up after it.
 constexpr double kTypingQuiet = 0.005;
 constexpr double kToolkitWhileTyping = 0.05;
 // Changes the program makes to its form models reach the windows at this interval.
@@ -426,7 +426,7 @@ int X11Desktop::doEvents(EventSite site) {
         Fl::check();
         runActions();
     }
-    if (t - lastSync_ >= kSyncEvery) {
+    if (t - lastSync_ >= (typing ? kToolkitWhileTyping : kSyncEvery)) {
         lastSync_ = t;
         SyncFormViews(views_);
     }
