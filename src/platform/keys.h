@@ -60,3 +60,34 @@ inline constexpr std::uint8_t Oem5 = 0xDC;      // \ |
 inline constexpr std::uint8_t Oem6 = 0xDD;      // ] }
 inline constexpr std::uint8_t Oem7 = 0xDE;      // ' "
 } // namespace vk
+
+// The generic key of a left or right modifier (Shift for right Shift), or 0 for any other key.
+constexpr std::uint8_t GenericModifier(std::uint8_t key) {
+    switch (key) {
+    case vk::LShift:
+    case vk::RShift:
+        return vk::Shift;
+    case vk::LControl:
+    case vk::RControl:
+        return vk::Control;
+    case vk::LMenu:
+    case vk::RMenu:
+        return vk::Menu;
+    default:
+        return 0;
+    }
+}
+
+// Events for a generic modifier act on its left key, as Windows maps them; other keys stand.
+constexpr std::uint8_t SidedModifier(std::uint8_t key) {
+    switch (key) {
+    case vk::Shift:
+        return vk::LShift;
+    case vk::Control:
+        return vk::LControl;
+    case vk::Menu:
+        return vk::LMenu;
+    default:
+        return key;
+    }
+}

@@ -56,10 +56,10 @@ TEST(KeyNames, PositionsGiveLettersAndPunctuationOfOtherLayouts) {
 }
 
 TEST(KeyNames, GenericKeysOfSidedModifiers) {
-    EXPECT_EQ(GenericKeyOf(vk::RShift), vk::Shift);
-    EXPECT_EQ(GenericKeyOf(vk::LControl), vk::Control);
-    EXPECT_EQ(GenericKeyOf(vk::RMenu), vk::Menu);
-    EXPECT_EQ(GenericKeyOf('A'), 0);
+    EXPECT_EQ(GenericModifier(vk::RShift), vk::Shift);
+    EXPECT_EQ(GenericModifier(vk::LControl), vk::Control);
+    EXPECT_EQ(GenericModifier(vk::RMenu), vk::Menu);
+    EXPECT_EQ(GenericModifier('A'), 0);
 }
 
 TEST(KeyNames, CharactersBecomeKeysymsInOneSpellingWithTheKeymaps) {

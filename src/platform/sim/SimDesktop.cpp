@@ -15,37 +15,6 @@ constexpr std::int64_t kRepeatDelay = 500'000; // a held key starts repeating af
 constexpr std::int64_t kRepeatEvery = 33'000;  // and then presses again every 33 ms
 constexpr std::int64_t kTick = 15'625;         // the clock steps in 1/64 s
 
-// The generic key of a left or right modifier, or 0.
-std::uint8_t GenericOf(std::uint8_t key) {
-    switch (key) {
-    case vk::LShift:
-    case vk::RShift:
-        return vk::Shift;
-    case vk::LControl:
-    case vk::RControl:
-        return vk::Control;
-    case vk::LMenu:
-    case vk::RMenu:
-        return vk::Menu;
-    default:
-        return 0;
-    }
-}
-
-// Events for a generic modifier act on its left key, as Windows maps them.
-std::uint8_t SidedOf(std::uint8_t key) {
-    switch (key) {
-    case vk::Shift:
-        return vk::LShift;
-    case vk::Control:
-        return vk::LControl;
-    case vk::Menu:
-        return vk::LMenu;
-    default:
-        return key;
-    }
-}
-
 bool Contains(const PixelRect& r, PixelPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
@@ -154,11 +123,11 @@ void SimDesktop::setKey(std::uint8_t key, bool up) {
 }
 
 void SimDesktop::applyKey(std::uint8_t key, bool up, bool physical) {
-    key = SidedOf(key);
+    key = SidedModifier(key);
     if (key == vk::Capital && !up && (physical || !down_[key])) capsToggle_ = !capsToggle_;
     setKey(key, up);
-    if (const std::uint8_t generic = GenericOf(key)) {
-        const std::uint8_t left = SidedOf(generic);
+    if (const std::uint8_t generic = GenericModifier(key)) {
+        const std::uint8_t left = SidedModifier(generic);
         const std::uint8_t right = static_cast<std::uint8_t>(left + 1);
         down_[generic] = down_[left] || down_[right];
         if (!up) pressed_[generic] = true;
@@ -179,7 +148,8 @@ void SimDesktop::deliverKeyDown(std::uint8_t key) {
         return;
     }
     if (systemMenuOpen_) {
-        if (GenericOf(key) || key == vk::Shift || key == vk::Control || key == vk::Menu) return;
+        if (GenericModifier(key) || key == vk::Shift || key == vk::Control || key == vk::Menu)
+            return;
         systemMenuOpen_ = false;
         if (const std::optional<char> c = UsCharForKey(key, false, false))
             systemMenuChoices_.push_back(w->title + ": " +

@@ -168,22 +168,6 @@ std::uint8_t NumpadKeyOfKeysym(unsigned long keysym) {
     return 0;
 }
 
-std::uint8_t GenericKeyOf(std::uint8_t key) {
-    switch (key) {
-    case vk::LShift:
-    case vk::RShift:
-        return vk::Shift;
-    case vk::LControl:
-    case vk::RControl:
-        return vk::Control;
-    case vk::LMenu:
-    case vk::RMenu:
-        return vk::Menu;
-    default:
-        return 0;
-    }
-}
-
 unsigned long KeysymOfChar(char c) {
     switch (c) {
     case '\b':

@@ -13,8 +13,6 @@ std::uint8_t VirtualKeyOfKeysym(unsigned long keysym);
 std::uint8_t VirtualKeyOfPosition(unsigned keycode);
 // The numeric-keypad key for a keysym of the keypad's Num Lock level, or 0.
 std::uint8_t NumpadKeyOfKeysym(unsigned long keysym);
-// The generic key (Shift, Control, Menu) of a left or right modifier, or 0.
-std::uint8_t GenericKeyOf(std::uint8_t key);
 // The keysym that types a Windows-1252 character; 0 when none does (control characters other
 // than Backspace, Tab, Enter and Escape).
 unsigned long KeysymOfChar(char c);

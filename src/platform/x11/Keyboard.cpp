@@ -122,7 +122,7 @@ void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool pre
     if (key == 0) return;
     s.down[key] = press;
     if (press) s.pressed[key] = true;
-    if (const std::uint8_t generic = GenericKeyOf(key)) {
+    if (const std::uint8_t generic = GenericModifier(key)) {
         const bool left = key == vk::LShift || key == vk::LControl || key == vk::LMenu;
         const std::uint8_t other = static_cast<std::uint8_t>(left ? key + 1 : key - 1);
         s.down[generic] = s.down[key] || s.down[other];

@@ -76,19 +76,6 @@ void OnConnectionReadable(int, void* data) {
     static_cast<X11Desktop*>(data)->readInput(true);
 }
 
-std::uint8_t SidedKey(std::uint8_t key) {
-    switch (key) {
-    case vk::Shift:
-        return vk::LShift;
-    case vk::Control:
-        return vk::LControl;
-    case vk::Menu:
-        return vk::LMenu;
-    default:
-        return key;
-    }
-}
-
 unsigned ButtonNumber(MouseButton b) {
     return b == MouseButton::Left ? 1 : b == MouseButton::Middle ? 2 : 3;
 }
@@ -230,7 +217,7 @@ void X11Desktop::keyEvent(std::uint8_t key, bool up) {
                            : key == vk::RButton ? MouseButton::Right
                                                 : MouseButton::Middle,
                            up);
-    const std::uint8_t sided = SidedKey(key);
+    const std::uint8_t sided = SidedModifier(key);
     const unsigned keycode = keymap_.keycodeOfKey[sided];
     if (keycode == 0) return;
     lastKeyAt_ = Now();
