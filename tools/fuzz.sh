@@ -12,16 +12,7 @@ build="${FUZZ_BUILD_DIR:-build/fuzz}"
 # clang 16: clang 14 rejects parts of C++20 that the project's gcc build accepts (lambdas that
 # capture structured bindings), and the fuzz build compiles the whole core library.
 packages=(clang-16 libclang-rt-16-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+tools/deps.sh "${packages[@]}"
 
 cmake --preset fuzz -B "$build"
 cmake --build "$build" -j "$(nproc)" --target quibnote_fuzz

@@ -25,17 +25,7 @@ step_done() {
 
 packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool)
 [ -n "$shots" ] && packages+=(x11-apps imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+tools/deps.sh "${packages[@]}" >/dev/null
 step_done install
 
 # GoogleTest for Windows, from the sources Debian ships, once per build folder.

@@ -16,20 +16,9 @@ for arg in "$@"; do
   esac
 done
 
-tools/deps.sh
 packages=(libfltk1.3-dev libx11-dev libxtst-dev libxi-dev xvfb xauth x11-utils xdotool xclip)
 [[ -n "$screenshots" ]] && packages+=(imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y \
-    --no-install-recommends "${missing[@]}"
-fi
+tools/deps.sh "${packages[@]}"
 
 cmake --preset x11 >/dev/null
 cmake --build --preset x11 -j "$(nproc)"
