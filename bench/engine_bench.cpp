@@ -1,9 +1,9 @@
-#include "app/App.h"
 #include "engine/Delimiter.h"
 #include "engine/LookAhead.h"
 #include "engine/LookUp.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/text.h"
+#include "ui/App.h"
 #include "ui/MainWindowModel.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "app/App.h"
 #include "app/Program.h"
 #include "platform/sim/SimDesktop.h"
+#include "ui/App.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 #include "app/Program.h"
 
-#include "app/App.h"
 #include "engine/MainLoop.h"
 #include "engine/Startup.h"
+#include "ui/App.h"
 #include "ui/ColorDialog.h"
 #include "ui/CustomizeDialog.h"
 #include "ui/Dispatch.h"

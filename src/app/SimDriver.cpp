@@ -1,6 +1,5 @@
 #include "app/SimDriver.h"
 
-#include "app/App.h"
 #include "app/Program.h"
 #include "app/SimScript.h"
 #include "keyout/KeyScript.h"
@@ -8,6 +7,7 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/UsLayout.h"
 #include "platform/text.h"
+#include "ui/App.h"
 #include "ui/MainWindow.h"
 #include "ui/Statistics.h"
 

@@ -1,10 +1,10 @@
 // quibnote [--folder DIR]: the program on an X11 desktop. Its folder is DIR as it stands, or
 // $XDG_DATA_HOME/quibnote (~/.local/share/quibnote), given the shipped files it lacks on start.
 
-#include "app/App.h"
 #include "app/Program.h"
 #include "platform/x11/ProgramFolder.h"
 #include "platform/x11/X11Desktop.h"
+#include "ui/App.h"
 
 #include <iostream>
 #include <string>

@@ -1,51 +1,51 @@
 #include "calc/CalcAndPaste.h"
 
-#include "app/App.h"
 #include "calc/Evaluate.h"
 #include "calc/FormulaSamples.h"
 #include "calc/Voyage.h"
+#include "engine/Core.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 
 namespace {
 
-void RunVoyage(App& app, const std::string& argument) {
-    TypeKeyScript(app.platform, app.out, "1G DRIVE SPACE VOYAGE: Calculating...\r");
+void RunVoyage(Core& core, const std::string& argument) {
+    TypeKeyScript(core.platform, core.out, "1G DRIVE SPACE VOYAGE: Calculating...\r");
     const std::optional<std::string> paragraph = VoyageParagraph(argument);
     if (!paragraph) return;
-    RefocusTarget(app.platform, app.engine.target);
-    TypeKeyScript(app.platform, app.out, "{Bf}\r\r" + *paragraph);
+    RefocusTarget(core.platform, core.engine.target);
+    TypeKeyScript(core.platform, core.out, "{Bf}\r\r" + *paragraph);
 }
 
 } // namespace
 
-void CalcAndPaste(App& app) {
-    const std::string clip = app.platform.clipboardText().value_or("");
+void CalcAndPaste(Core& core) {
+    const std::string clip = core.platform.clipboardText().value_or("");
     bool decimalsChanged = false;
-    const CalcOutcome outcome = EvaluateClipText(clip, app.options.calcDecimals, decimalsChanged);
+    const CalcOutcome outcome = EvaluateClipText(clip, core.options.calcDecimals, decimalsChanged);
     if (decimalsChanged) {
-        app.db.settingsChanged = true;
-        app.db.databaseChanged = true;
+        core.db.settingsChanged = true;
+        core.db.databaseChanged = true;
     }
     switch (outcome.kind) {
     case CalcOutcome::Kind::Result:
     case CalcOutcome::Kind::Hex:
-        TypeKeyScript(app.platform, app.out, outcome.text);
+        TypeKeyScript(core.platform, core.out, outcome.text);
         break;
     case CalcOutcome::Kind::Voyage:
-        RunVoyage(app, outcome.text);
+        RunVoyage(core, outcome.text);
         break;
     case CalcOutcome::Kind::Failure:
         break;
     }
 }
 
-void CalcPasteCommand(App& app) {
-    RefocusTarget(app.platform, app.engine.target);
-    CalcAndPaste(app);
+void CalcPasteCommand(Core& core) {
+    RefocusTarget(core.platform, core.engine.target);
+    CalcAndPaste(core);
 }
 
-void TypeFormulaSample(App& app, const FormulaSample& sample) {
-    RefocusTarget(app.platform, app.engine.target);
-    TypeKeyScript(app.platform, app.out, sample.sample);
+void TypeFormulaSample(Core& core, const FormulaSample& sample) {
+    RefocusTarget(core.platform, core.engine.target);
+    TypeKeyScript(core.platform, core.out, sample.sample);
 }

@@ -1,8 +1,8 @@
 #include "engine/Activation.h"
 
-#include "app/App.h"
 #include "engine/AccentForms.h"
-#include "engine/Display.h"
+#include "engine/Captions.h"
+#include "engine/Core.h"
 #include "engine/VocabularySearch.h"
 #include "platform/keys.h"
 #include "platform/text.h"
@@ -28,25 +28,25 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
                       [](char a, char b) { return Lower(a) == Lower(b); });
 }
 
-void Activate(App& app, std::string& group, std::size_t at) {
+void Activate(Core& core, std::string& group, std::size_t at) {
     group.insert(at, 1, mark::Activated);
-    app.db.databaseChanged = true;
+    core.db.databaseChanged = true;
 }
 
 // The short form just expanded gets its mark. The record is found again rather than taken at
 // the place the look-up saw it: a window's handler may have changed the group meanwhile.
-void ActivateUsedShortForm(App& app) {
-    const std::string& word = app.engine.word.currentWord;
-    const ExpansionState& x = app.engine.expansion;
-    if (!app.options.activateUsedWords || x.unflaggedRecordEnd == 0 || word.empty()) return;
+void ActivateUsedShortForm(Core& core) {
+    const std::string& word = core.engine.word.currentWord;
+    const ExpansionState& x = core.engine.expansion;
+    if (!core.options.activateUsedWords || x.unflaggedRecordEnd == 0 || word.empty()) return;
     const int g = GroupIndex(word.front());
-    std::string& group = app.db.groups[g];
-    const std::size_t p = FindShortForm(app.engine.groupOrders[g], group, word);
+    std::string& group = core.db.groups[g];
+    const std::size_t p = FindShortForm(core.engine.groupOrders[g], group, word);
     if (p == std::string::npos) return;
     const std::size_t end = RecordEnd(group, p + 2);
     if (IsStateMark(group[end - 1])) return;
-    Activate(app, group, end);
-    AddActivatedLine(app, word + "\t" + ApplyErasures(word + x.recordTail));
+    Activate(core, group, end);
+    AddActivatedLine(core, word + "\t" + ApplyErasures(word + x.recordTail));
 }
 
 // The previous word as a phrase's first word: what its expansion typed when it expanded into a
@@ -66,20 +66,20 @@ struct Found {
     bool phrase = false;
 };
 
-std::optional<Found> FindTypedInFull(const App& app) {
-    const VocabularyState& v = app.engine.vocabulary;
-    const std::string& word = app.engine.word.currentWord;
+std::optional<Found> FindTypedInFull(const Core& core) {
+    const VocabularyState& v = core.engine.vocabulary;
+    const std::string& word = core.engine.word.currentWord;
     // The phrase search reads the whole group: phrase records stand anywhere in it, with no
     // relation to where the current word's own short form would be.
-    const std::string prev = PhraseStart(v, app.engine.word.previousWord);
+    const std::string prev = PhraseStart(v, core.engine.word.previousWord);
     if (!prev.empty()) {
         const int g = GroupIndex(Lower(prev.front()));
-        if (auto m = FindPhrase(app.db.groups[g], prev, word, v.lastDelimiter == "'"))
+        if (auto m = FindPhrase(core.db.groups[g], prev, word, v.lastDelimiter == "'"))
             return Found{g, std::move(*m), true};
     }
     const int g = GroupIndex(word.front());
     const std::string_view text = SearchedForm(word);
-    if (const auto at = FindWholeExpansion(app.db.groups[g], text))
+    if (const auto at = FindWholeExpansion(core.db.groups[g], text))
         return Found{g, TextMatch{*at, std::string(text)}, false};
     return std::nullopt;
 }
@@ -91,70 +91,70 @@ std::string ActivatedLine(std::string_view group, std::size_t at) {
 
 // The short form the user missed is not in use yet: it is activated, and so is the record that
 // follows a phrase's record when it begins with the same phrase.
-std::string ActivateMissed(App& app, const Found& f) {
-    std::string& group = app.db.groups[f.group];
+std::string ActivateMissed(Core& core, const Found& f) {
+    std::string& group = core.db.groups[f.group];
     std::vector<std::string> lines{ActivatedLine(group, f.match.at)};
     std::size_t end = RecordEnd(group, f.match.at);
-    Activate(app, group, end);
+    Activate(core, group, end);
     if (f.phrase && end + 1 < group.size()) {
         const std::size_t next = end + 3; // after the mark and the CR LF
         const std::size_t nextEnd = RecordEnd(group, next);
         const auto at = FindExpansionStart(group, f.match.text, next, nextEnd);
         if (at && !IsStateMark(group[nextEnd - 1])) {
             lines.push_back(ActivatedLine(group, *at));
-            Activate(app, group, nextEnd);
+            Activate(core, group, nextEnd);
         }
     }
     std::string message = lines.size() > 1 ? "Short forms activated:" : "Short form activated:";
     message += "\r\n\r\n" + lines.front();
     for (std::size_t i = 1; i < lines.size(); ++i) message += "\r\n" + lines[i];
-    if (!app.stats.activatedList.empty())
-        message += "\r\n\r\n\r\nAlso activated this session:\r\n\r\n" + app.stats.activatedList;
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) AddActivatedLine(app, *line);
+    if (!core.stats.activatedList.empty())
+        message += "\r\n\r\n\r\nAlso activated this session:\r\n\r\n" + core.stats.activatedList;
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) AddActivatedLine(core, *line);
     return message;
 }
 
-void CheckMissedShortForm(App& app) {
-    const std::optional<Found> f = FindTypedInFull(app);
+void CheckMissedShortForm(Core& core) {
+    const std::optional<Found> f = FindTypedInFull(core);
     if (!f) return;
-    std::string& group = app.db.groups[f->group];
+    std::string& group = core.db.groups[f->group];
     const std::string stored(StoredTextFrom(group, f->match.at));
     const std::string_view shortForm = ShortFormAround(group, f->match.at);
     const bool marked = IsStateMark(stored.back());
-    const int level = app.options.useLevel;
+    const int level = core.options.useLevel;
     const bool usable = static_cast<int>(shortForm.size()) <= level || level >= 9 || marked;
     std::string message;
     if (usable) {
-        if (stored.size() <= app.engine.word.currentWord.size() + 1) {
+        if (stored.size() <= core.engine.word.currentWord.size() + 1) {
             message = "Missed short form:\r\n\r\n" + ActivatedLine(group, f->match.at);
-            if (app.options.activateUsedWords && !marked)
-                Activate(app, group, f->match.at + stored.size());
+            if (core.options.activateUsedWords && !marked)
+                Activate(core, group, f->match.at + stored.size());
         }
-    } else if (app.options.activateUsedWords) {
-        message = ActivateMissed(app, *f);
+    } else if (core.options.activateUsedWords) {
+        message = ActivateMissed(core, *f);
     }
-    if (app.options.lookAhead) SetDisplayText(app, message);
+    if (core.options.lookAhead) core.windows.setDisplayText(message);
 }
 
 } // namespace
 
-void AddActivatedLine(App& app, const std::string& line) {
-    std::string& list = app.stats.activatedList;
+void AddActivatedLine(Core& core, const std::string& line) {
+    std::string& list = core.stats.activatedList;
     list.insert(0, line + CrLf);
     // From the 15th line on, the list loses what follows its last CR: the first time the final
     // line break, then each time the oldest line.
-    if (++app.engine.vocabulary.activationCount >= kActivatedListLines)
+    if (++core.engine.vocabulary.activationCount >= kActivatedListLines)
         list.erase(list.rfind('\r'));
 }
 
-void CheckVocabulary(App& app) {
-    const WordState& w = app.engine.word;
-    const ExpansionState& x = app.engine.expansion;
-    VocabularyState& v = app.engine.vocabulary;
+void CheckVocabulary(Core& core) {
+    const WordState& w = core.engine.word;
+    const ExpansionState& x = core.engine.expansion;
+    VocabularyState& v = core.engine.vocabulary;
     if (x.armed) {
-        if (w.currentKey != vk::Oem3) ActivateUsedShortForm(app);
+        if (w.currentKey != vk::Oem3) ActivateUsedShortForm(core);
     } else if (!w.currentWord.empty()) {
-        CheckMissedShortForm(app);
+        CheckMissedShortForm(core);
     }
     // Only an expansion typed at this boundary counts; a preview from an earlier word does not.
     v.lastFullPreview = x.armed ? x.fullPreview : std::string();

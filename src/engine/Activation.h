@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-struct App;
+struct Core;
 
 // How the vocabulary grows: a short form the user expands gets the Activated mark, so it keeps
 // working at any use level; a word or two-word phrase typed in full that has a short form is
@@ -20,6 +20,6 @@ inline constexpr std::int32_t kActivatedListLines = 15;
 // At a delimiter in normal mode, after the expansion step: activates the expanded short form,
 // or checks a word that did not expand for a short form the user missed; then remembers the
 // word for the next check.
-void CheckVocabulary(App& app);
+void CheckVocabulary(Core& core);
 // A line of short form, TAB and expansion at the front of the session's activated list.
-void AddActivatedLine(App& app, const std::string& line);
+void AddActivatedLine(Core& core, const std::string& line);

@@ -1,90 +1,85 @@
 #include "engine/CaretSearch.h"
 
-#include "app/App.h"
-#include "engine/WindowOps.h"
+#include "engine/Core.h"
 
 namespace {
 
-bool OwnWindow(App& app, WindowId w) {
-    for (const Form* f : OwnForms(app))
-        if (w != 0 && f->window == w) return true;
-    return false;
-}
-
-PixelReader ReaderOf(App& app) {
-    Platform& p = app.platform;
-    const WindowId w = app.engine.caretSearch.scanWindow;
+PixelReader ReaderOf(Core& core) {
+    Platform& p = core.platform;
+    const WindowId w = core.engine.caretSearch.scanWindow;
     return [&p, w](int x, int y) { return p.windowPixel(w, {x, y}).value_or(kNoPixel); };
 }
 
 // The window under the document area: the one 60 % down the foreground window, in its middle.
 // The floating panel itself may stand there; then the foreground window is read instead.
-bool StartSearch(App& app) {
-    Platform& p = app.platform;
-    CaretSearchState& cs = app.engine.caretSearch;
+bool StartSearch(Core& core) {
+    Platform& p = core.platform;
+    CaretSearchState& cs = core.engine.caretSearch;
     const WindowId fg = p.foregroundWindow();
     const std::optional<PixelRect> r = p.windowRect(fg);
     if (!r) return false;
     const PixelPoint sample{(r->left + r->right) / 2,
                             r->top + static_cast<int>(0.6 * (r->bottom - r->top))};
     WindowId w = p.windowFromPoint(sample);
-    if (w == 0 || OwnWindow(app, w)) w = fg;
-    if (OwnWindow(app, w)) return false;
+    if (w == 0 || core.windows.isOwnWindow(w)) w = fg;
+    if (core.windows.isOwnWindow(w)) return false;
     const std::optional<PixelRect> scanRect = p.windowRect(w);
     if (!scanRect) return false;
     cs.scanWindow = w;
     cs.scanRect = *scanRect;
-    StartCaretScan(cs.scan, ReaderOf(app), scanRect->right - scanRect->left,
+    StartCaretScan(cs.scan, ReaderOf(core), scanRect->right - scanRect->left,
                    scanRect->bottom - scanRect->top);
     return true;
 }
 
 // Centred on the scanned window; just above the caret's line, or two panel heights above the
 // lowest text when no caret showed. With nothing seen at all the panel stays where it is.
-void EndSearch(App& app, ScanStep step) {
-    Platform& p = app.platform;
-    CaretSearchState& cs = app.engine.caretSearch;
+void EndSearch(Core& core, ScanStep step) {
+    Platform& p = core.platform;
+    CaretSearchState& cs = core.engine.caretSearch;
     cs.searchPending = false;
-    app.engine.expansion.floatingPanelCycle = 3;
+    core.engine.expansion.floatingPanelCycle = 3;
     if (cs.scanWindow == 0) return;
     const int tx = p.twipsPerPixelX();
     const int ty = p.twipsPerPixelY();
-    const TwipRect panel = app.frmKVDisp.rect;
+    const TwipRect panel = core.windows.panelRect();
     const PixelRect& r = cs.scanRect;
     const CaretScan& s = cs.scan;
     const std::int32_t left = (r.left + r.right) / 2 * tx - panel.width / 2;
     if (step == ScanStep::Found)
-        PlaceFloatingPanel(app, left, (r.top + s.row - 2 * s.up - s.down + 2) * ty - panel.height);
+        core.windows.placeFloatingPanel(left, (r.top + s.row - 2 * s.up - s.down + 2) * ty -
+                                                  panel.height);
     else if (s.lowestTextRow >= 0)
-        PlaceFloatingPanel(app, left, (r.top + s.lowestTextRow) * ty - 2 * panel.height);
+        core.windows.placeFloatingPanel(left, (r.top + s.lowestTextRow) * ty - 2 * panel.height);
 }
 
 } // namespace
 
-void NoteDelimiterForCaretSearch(App& app) {
-    CaretSearchState& cs = app.engine.caretSearch;
+void NoteDelimiterForCaretSearch(Core& core) {
+    CaretSearchState& cs = core.engine.caretSearch;
     cs.searchPending = true;
     cs.firstRow = true;
     cs.skip = true;
 }
 
-void RunCaretSearch(App& app) {
-    const Options& o = app.options;
-    CaretSearchState& cs = app.engine.caretSearch;
-    if (!app.engine.word.currentWord.empty() || !o.usePanel || o.panelAnchored || !cs.searchPending)
+void RunCaretSearch(Core& core) {
+    const Options& o = core.options;
+    CaretSearchState& cs = core.engine.caretSearch;
+    if (!core.engine.word.currentWord.empty() || !o.usePanel || o.panelAnchored ||
+        !cs.searchPending)
         return;
     // The search starts on the second idle pass, so a quick next key does not meet it.
     if (cs.skip) {
         cs.skip = false;
         return;
     }
-    if (app.engine.expansion.floatingPanelCycle != 2) return;
+    if (core.engine.expansion.floatingPanelCycle != 2) return;
     if (cs.firstRow) {
         cs.firstRow = false;
         cs.scanWindow = 0;
-        if (!StartSearch(app)) EndSearch(app, ScanStep::Exhausted);
+        if (!StartSearch(core)) EndSearch(core, ScanStep::Exhausted);
         return;
     }
-    const ScanStep step = ScanNextRow(cs.scan, ReaderOf(app));
-    if (step != ScanStep::GoOn) EndSearch(app, step);
+    const ScanStep step = ScanNextRow(cs.scan, ReaderOf(core));
+    if (step != ScanStep::GoOn) EndSearch(core, step);
 }

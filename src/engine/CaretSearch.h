@@ -3,7 +3,7 @@
 #include "engine/CaretScan.h"
 #include "platform/Platform.h"
 
-struct App;
+struct Core;
 
 // Places the floating display panel just above the line the user types in: after a word ends,
 // idle passes look for the caret in the window under the typing, one row of pixels each, and
@@ -18,6 +18,6 @@ struct CaretSearchState {
 };
 
 // Every delimiter asks for a new search, which starts from the bottom again.
-void NoteDelimiterForCaretSearch(App& app);
+void NoteDelimiterForCaretSearch(Core& core);
 // An idle pass: one step of the search, while the floating panel's cycle asks for one.
-void RunCaretSearch(App& app);
+void RunCaretSearch(Core& core);

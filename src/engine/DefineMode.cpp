@@ -1,69 +1,68 @@
 #include "engine/DefineMode.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
-#include "engine/EditHooks.h"
+#include "engine/Captions.h"
+#include "engine/Core.h"
 #include "platform/text.h"
 
 namespace {
 
 constexpr std::size_t kLongestDefinition = 100;
 
-void EnterDefineMode(App& app) {
-    WordState& w = app.engine.word;
-    app.engine.defineMode = {false, w.currentWord};
+void EnterDefineMode(Core& core) {
+    WordState& w = core.engine.word;
+    core.engine.defineMode = {false, w.currentWord};
     w.currentWord.clear();
     w.wordStartCount = 0;
-    app.engine.expansion.armed = false;
-    SetMainCaption(app, kCaptionDefine);
-    SetPanelCaption(app, "");
-    if (PanelMayHide(app)) HidePanel(app);
-    SetPanelWidth(app, kPanelBaseWidth);
+    core.engine.expansion.armed = false;
+    core.windows.setMainCaption(kCaptionDefine);
+    core.windows.setPanelCaption("");
+    if (PanelMayHide(core.options)) core.windows.hidePanel();
+    core.windows.setPanelWidth(kPanelBaseWidth);
 }
 
 // The word-start count after leaving: 1 when the backslash stored the definition, so that the
 // letters typed next continue from it as after any backslash.
-void BackToNormalMode(App& app, std::int32_t wordStartCount) {
-    WordState& w = app.engine.word;
-    app.engine.defineMode = {};
+void BackToNormalMode(Core& core, std::int32_t wordStartCount) {
+    WordState& w = core.engine.word;
+    core.engine.defineMode = {};
     w.currentWord.clear();
     w.wordStartCount = wordStartCount;
-    app.engine.expansion.armed = false;
-    SetMainCaption(app, kCaptionInWord);
+    core.engine.expansion.armed = false;
+    core.windows.setMainCaption(kCaptionInWord);
 }
 
-void StoreDefinition(App& app) {
-    const std::string& shortForm = app.engine.defineMode.definedShortForm;
-    const std::string& typed = app.engine.word.currentWord;
+void StoreDefinition(Core& core) {
+    const std::string& shortForm = core.engine.defineMode.definedShortForm;
+    const std::string& typed = core.engine.word.currentWord;
     // Nothing typed in between asks for the short form to be deleted.
     const std::string expansion = typed.empty() ? std::string() : shortForm + typed + mark::Added;
-    AddShortForm(app, shortForm, expansion);
-    app.db.databaseChanged = true;
-    BackToNormalMode(app, 1);
+    core.windows.addShortForm(shortForm, expansion);
+    core.db.databaseChanged = true;
+    BackToNormalMode(core, 1);
 }
 
 } // namespace
 
-bool InNormalMode(const App& app) {
-    return app.engine.defineMode.normalMode;
+bool InNormalMode(const Core& core) {
+    return core.engine.defineMode.normalMode;
 }
 
-void ToggleDefineMode(App& app) {
-    if (InNormalMode(app))
-        EnterDefineMode(app);
+void ToggleDefineMode(Core& core) {
+    if (InNormalMode(core))
+        EnterDefineMode(core);
     else
-        StoreDefinition(app);
+        StoreDefinition(core);
 }
 
-void DefineModeBoundary(App& app) {
-    WordState& w = app.engine.word;
+void DefineModeBoundary(Core& core) {
+    WordState& w = core.engine.word;
     if (w.currentWord.size() > kLongestDefinition || w.currentChar == "\r") {
-        if (PanelMayHide(app)) HidePanel(app);
-        if (app.engine.expansion.previewLength > 11) SetPanelWidth(app, kPanelBaseWidth);
-        BackToNormalMode(app, 0);
+        if (PanelMayHide(core.options)) core.windows.hidePanel();
+        if (core.engine.expansion.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
+        BackToNormalMode(core, 0);
         return;
     }
     if (w.currentChar == "\\") return;
     w.currentWord += w.currentChar;
-    SetMainCaption(app, kCaptionDefining);
+    core.windows.setMainCaption(kCaptionDefining);
 }

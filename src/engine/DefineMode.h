@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-struct App;
+struct Core;
 
 // Define mode adds a short form without leaving the document: the user types the short form,
 // Ctrl+backslash, what is to follow it, and Ctrl+backslash again. What was typed in between is
@@ -16,10 +16,10 @@ struct DefineModeState {
 inline constexpr std::string_view kCaptionDefine = "Define Mode";
 inline constexpr std::string_view kCaptionDefining = "Define Mode "; // while the user types
 
-bool InNormalMode(const App& app);
+bool InNormalMode(const Core& core);
 // Ctrl+backslash at a delimiter: enters define mode with the word typed, or stores what was typed
 // since and goes back to normal mode.
-void ToggleDefineMode(App& app);
+void ToggleDefineMode(Core& core);
 // Instead of the word boundary while in define mode: the delimiter joins the definition (a
 // backslash excepted), or Enter and an overlong definition leave define mode storing nothing.
-void DefineModeBoundary(App& app);
+void DefineModeBoundary(Core& core);

@@ -1,14 +1,14 @@
 #include "engine/Delimiter.h"
 
-#include "app/App.h"
 #include "engine/Activation.h"
+#include "engine/Captions.h"
 #include "engine/CaretSearch.h"
+#include "engine/Core.h"
 #include "engine/DefineMode.h"
-#include "engine/Display.h"
 #include "engine/Hotkeys.h"
 #include "engine/MainLoop.h"
-#include "engine/WindowOps.h"
 #include "engine/WordAssembly.h"
+#include "keyout/KeyFlush.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
@@ -24,23 +24,23 @@ std::int32_t Length(std::string_view s) {
 }
 
 // The floating panel looks for the caret on the second delimiter of every twenty.
-void CountFloatingPanelCycle(App& app) {
-    if (!app.options.usePanel || app.options.panelAnchored) return;
-    std::int16_t& cycle = app.engine.expansion.floatingPanelCycle;
+void CountFloatingPanelCycle(Core& core) {
+    if (!core.options.usePanel || core.options.panelAnchored) return;
+    std::int16_t& cycle = core.engine.expansion.floatingPanelCycle;
     if (cycle == 2) {
-        app.engine.fastCadence = true;
+        core.engine.fastCadence = true;
         return;
     }
-    app.engine.fastCadence = false;
+    core.engine.fastCadence = false;
     if (++cycle >= 21) cycle = 1;
 }
 
 // The user's delimiter is already in the document after the short form: one Backspace takes it
 // back, the erase marks take back letters of the short form, the completion follows, and then
 // the delimiter again, except a backslash, which only asks for the expansion.
-void TypeExpansion(App& app, const PassReadings& k) {
-    Platform& p = app.platform;
-    ExpansionState& x = app.engine.expansion;
+void TypeExpansion(Core& core, const PassReadings& k) {
+    Platform& p = core.platform;
+    ExpansionState& x = core.engine.expansion;
     const LocalTime now = p.localTime();
     std::string output = ReplaceWithMarkers(x.pendingOutput, "`", "\r", MarkerMode::Typing, now);
     output = ReplaceWithMarkers(output, "///", "\t", MarkerMode::Typing, now);
@@ -50,74 +50,74 @@ void TypeExpansion(App& app, const PassReadings& k) {
         p.doEvents();
         ReleaseShiftKeys(p);
     }
-    const std::string delimiter = app.engine.word.currentChar;
+    const std::string delimiter = core.engine.word.currentChar;
     const bool retyped = delimiter != "\\";
-    TypeKeyScript(p, app.out, retyped ? output + delimiter : output);
-    ++app.stats.expansions;
-    app.stats.keystrokesSaved += Length(output) - 2 * Length(x.eraseText) - 2 +
-                                 (retyped ? Length(delimiter) : 0) - app.out.keyTokenCorrection;
-    app.out.keyTokenCorrection = 0;
-    ShowStatisticsWhileTyping(app);
+    TypeKeyScript(p, core.out, retyped ? output + delimiter : output);
+    ++core.stats.expansions;
+    core.stats.keystrokesSaved += Length(output) - 2 * Length(x.eraseText) - 2 +
+                                  (retyped ? Length(delimiter) : 0) - core.out.keyTokenCorrection;
+    core.out.keyTokenCorrection = 0;
+    core.windows.showStatisticsWhileTyping();
     x.pendingOutput.clear();
 }
 
-void ClearPreview(App& app) {
-    if (PanelMayHide(app)) HidePanel(app);
-    SetPanelCaption(app, "");
-    if (app.engine.expansion.previewLength > 11) SetPanelWidth(app, kPanelBaseWidth);
-    SetMainCaption(app, kCaptionInWord);
+void ClearPreview(Core& core) {
+    if (PanelMayHide(core.options)) core.windows.hidePanel();
+    core.windows.setPanelCaption("");
+    if (core.engine.expansion.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
+    core.windows.setMainCaption(kCaptionInWord);
 }
 
 } // namespace
 
-bool RunDelimiterSequence(App& app, const PassReadings& k) {
-    Platform& p = app.platform;
-    WordState& w = app.engine.word;
-    ExpansionState& x = app.engine.expansion;
+bool RunDelimiterSequence(Core& core, const PassReadings& k) {
+    Platform& p = core.platform;
+    WordState& w = core.engine.word;
+    ExpansionState& x = core.engine.expansion;
     if (w.currentKey == w.lastKey) return false;
     w.lastKey = w.currentKey;
     // Alt+Tab leaves for another window: the caret must be looked for anew.
     if (w.currentKey == vk::Tab && k.alt) x.floatingPanelCycle = 0;
-    if (PanelMayHide(app)) HidePanel(app);
+    if (PanelMayHide(core.options)) core.windows.hidePanel();
     w.wordActive = false;
     x.useLevelOverride = false;
-    NoteDelimiterForCaretSearch(app);
+    NoteDelimiterForCaretSearch(core);
     if (w.currentWord.empty()) x.pendingSuffix.clear();
-    CountFloatingPanelCycle(app);
-    ++app.stats.charsTyped;
-    AccumulateTypingTime(app);
+    CountFloatingPanelCycle(core);
+    ++core.stats.charsTyped;
+    AccumulateTypingTime(core);
     DiscardShiftAndCapsLock(p);
     if (!x.queuedText.empty()) {
-        TypeKeyScript(p, app.out, x.queuedText + w.currentChar);
-        if (PanelMayHide(app)) HidePanel(app);
+        TypeKeyScript(p, core.out, x.queuedText + w.currentChar);
+        if (PanelMayHide(core.options)) core.windows.hidePanel();
         x.queuedText.clear();
-        SetPanelWidth(app, kPanelBaseWidth);
+        core.windows.setPanelWidth(kPanelBaseWidth);
     }
-    if (!MainWindowMinimized(app) && app.options.lookAhead) {
-        app.engine.lookAhead.index = LookAheadState::kSuppressed;
-        ShowStatisticsWhileTyping(app);
+    if (!core.windows.mainWindowMinimized() && core.options.lookAhead) {
+        core.engine.lookAhead.index = LookAheadState::kSuppressed;
+        core.windows.showStatisticsWhileTyping();
     }
     // The spaces typed stand after the short form: the expansion would erase them, not it.
-    const bool spaced = RunSpacingHotkeys(app, k);
-    if (w.currentChar == "\\" && k.ctrl) ToggleDefineMode(app);
+    const bool spaced = RunSpacingHotkeys(core, k);
+    if (w.currentChar == "\\" && k.ctrl) ToggleDefineMode(core);
     if (x.armed) {
         const bool keptBack = (k.shift && (w.currentChar == " " || w.currentChar == "\t")) ||
                               w.currentKey == vk::Oem3 || spaced;
-        if (!keptBack && InNormalMode(app)) TypeExpansion(app, k);
-        ClearPreview(app);
+        if (!keptBack && InNormalMode(core)) TypeExpansion(core, k);
+        ClearPreview(core);
     }
-    if (InNormalMode(app)) CheckVocabulary(app);
-    if (InNormalMode(app))
-        ApplyWordBoundary(app);
+    if (InNormalMode(core)) CheckVocabulary(core);
+    if (InNormalMode(core))
+        ApplyWordBoundary(core);
     else
-        DefineModeBoundary(app);
+        DefineModeBoundary(core);
     x.armed = false;
     PollKey(p, vk::OemPlus);
     for (std::uint8_t digit = vk::Key0; digit <= vk::Key9; ++digit) PollKey(p, digit);
     if (w.currentKey == vk::Oem3) {
         // The back-quote only kept the expansion back; it leaves no trace in the document.
         w.wordStartCount = 0;
-        TypeKeyScript(p, app.out, "\b");
+        TypeKeyScript(p, core.out, "\b");
     }
     DiscardShiftAndCapsLock(p);
     return true;

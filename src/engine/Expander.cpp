@@ -1,37 +1,36 @@
 #include "engine/Expander.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
+#include "engine/Captions.h"
+#include "engine/Core.h"
 #include "keyout/Primitives.h"
 
-void TurnExpanderOffByKey(App& app) {
-    SetPanelCaption(app, kPanelOff);
-    SetMainCaption(app, kCaptionOff);
-    app.options.expanderOn = false;
-    if (app.options.panelAlwaysVisible) HidePanel(app);
-    Pause(app.platform, 0.5f);
+void TurnExpanderOffByKey(Core& core) {
+    core.windows.setPanelCaption(kPanelOff);
+    core.windows.setMainCaption(kCaptionOff);
+    core.options.expanderOn = false;
+    if (core.options.panelAlwaysVisible) core.windows.hidePanel();
+    Pause(core.platform, 0.5f);
 }
 
-void ToggleExpanderByMenu(App& app) {
-    app.db.settingsChanged = true;
-    if (app.options.expanderOn) {
-        SetPanelCaption(app, kPanelOff);
-        SetMainCaption(app, kCaptionOff);
-        app.options.expanderOn = false;
+void ToggleExpanderByMenu(Core& core) {
+    core.db.settingsChanged = true;
+    if (core.options.expanderOn) {
+        core.windows.setPanelCaption(kPanelOff);
+        core.windows.setMainCaption(kCaptionOff);
+        core.options.expanderOn = false;
     } else {
-        SetMainCaption(app, kCaption);
-        SetPanelCaption(app, "");
-        app.engine.expanderToggleRequest = true;
+        core.windows.setMainCaption(kCaption);
+        core.windows.setPanelCaption("");
+        core.engine.expanderToggleRequest = true;
     }
 }
 
-void TurnExpanderOn(App& app) {
-    SetMainCaption(app, kCaption);
-    if (PanelCaption(app) == kPanelOff) SetPanelCaption(app, "");
-    Pause(app.platform, 0.5f);
-    app.options.expanderOn = true;
-    app.engine.expansion.floatingPanelCycle = 1;
-    if (app.options.usePanel && app.options.panelAlwaysVisible)
-        app.platform.showForm(app.frmKVDisp, false);
-    app.engine.expanderToggleRequest = false;
+void TurnExpanderOn(Core& core) {
+    core.windows.setMainCaption(kCaption);
+    if (core.windows.panelCaption() == kPanelOff) core.windows.setPanelCaption("");
+    Pause(core.platform, 0.5f);
+    core.options.expanderOn = true;
+    core.engine.expansion.floatingPanelCycle = 1;
+    if (core.options.usePanel && core.options.panelAlwaysVisible) core.windows.showPanel();
+    core.engine.expanderToggleRequest = false;
 }

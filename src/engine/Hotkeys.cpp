@@ -1,12 +1,11 @@
 #include "engine/Hotkeys.h"
 
-#include "app/App.h"
-#include "engine/ClipHooks.h"
-#include "engine/Display.h"
+#include "engine/Captions.h"
+#include "engine/Core.h"
 #include "engine/LookUp.h"
 #include "engine/MainLoop.h"
 #include "engine/SuffixKeys.h"
-#include "engine/WindowOps.h"
+#include "keyout/KeyFlush.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
@@ -16,67 +15,67 @@ namespace {
 
 constexpr float kMessagePause = 0.5f;
 
-void RunDictionaryHotkey(App& app) {
-    if (PollKey(app.platform, 'D') == 0 || !app.dictionary.available) return;
-    WaitKeyAndAltUp(app, 'D');
-    const std::string caption = PanelCaption(app);
-    const bool showsNothing = !app.frmKVDisp.visible || caption == " " || caption.empty();
-    TypeIntoDictionary(app.platform, app.out, app.dictionary,
-                       DictionaryWord(app.engine.expansion.lastExpansionShown, showsNothing,
-                                      app.engine.word.currentWord, app.engine.word.previousWord));
+void RunDictionaryHotkey(Core& core) {
+    if (PollKey(core.platform, 'D') == 0 || !core.dictionary.available) return;
+    WaitKeyAndAltUp(core.platform, 'D');
+    const std::string caption = core.windows.panelCaption();
+    const bool showsNothing = !core.windows.panelVisible() || caption == " " || caption.empty();
+    TypeIntoDictionary(core.platform, core.out, core.dictionary,
+                       DictionaryWord(core.engine.expansion.lastExpansionShown, showsNothing,
+                                      core.engine.word.currentWord, core.engine.word.previousWord));
 }
 
-void RunMultiClipboardHotkey(App& app) {
-    if (PollKey(app.platform, 'P') == 0) return;
-    WaitKeyAndAltUp(app, 'P');
-    RunMultiClipboard(app);
+void RunMultiClipboardHotkey(Core& core) {
+    if (PollKey(core.platform, 'P') == 0) return;
+    WaitKeyAndAltUp(core.platform, 'P');
+    core.windows.runMultiClipboard();
 }
 
-void RunOverrideHotkey(App& app) {
-    if (PollKey(app.platform, 'S') == 0) return;
-    WaitKeyAndAltUp(app, 'S');
-    app.engine.expansion.useLevelOverride = true;
+void RunOverrideHotkey(Core& core) {
+    if (PollKey(core.platform, 'S') == 0) return;
+    WaitKeyAndAltUp(core.platform, 'S');
+    core.engine.expansion.useLevelOverride = true;
     // Pressed after the word's last letter, the override must still reach this word, whose
     // look-up refused it a moment ago.
-    if (app.engine.word.wordActive && !app.engine.expansion.armed) LookUpWhileTyping(app);
+    if (core.engine.word.wordActive && !core.engine.expansion.armed) LookUpWhileTyping(core);
 }
 
 // Both spacing hotkeys count as an expansion of the one key the user pressed.
-void CountSpacing(App& app, int saved) {
-    ++app.stats.expansions;
-    app.stats.keystrokesSaved += saved;
-    ShowStatisticsWhileTyping(app);
+void CountSpacing(Core& core, int saved) {
+    ++core.stats.expansions;
+    core.stats.keystrokesSaved += saved;
+    core.windows.showStatisticsWhileTyping();
 }
 
 } // namespace
 
-void RunPanelHotkeys(App& app, const PassReadings& k) {
+void RunPanelHotkeys(Core& core, const PassReadings& k) {
     if (!k.f11) return;
     if (k.ctrl && !k.shift)
-        ToggleHighlightDisplay(app);
+        core.windows.toggleHighlightDisplay();
     else
-        CycleDisplayPanel(app);
+        core.windows.cycleDisplayPanel();
     // The mode survives the session, as when it is chosen from the Options menu.
-    app.db.settingsChanged = true;
-    Pause(app.platform, kMessagePause);
+    core.db.settingsChanged = true;
+    Pause(core.platform, kMessagePause);
 }
 
-void RunAltHotkeys(App& app) {
-    ApplyPendingSuffix(app);
-    RunDictionaryHotkey(app);
-    RunMultiClipboardHotkey(app);
-    RunOverrideHotkey(app);
-    RunCalculateHotkey(app);
+void RunAltHotkeys(Core& core) {
+    ApplyPendingSuffix(core);
+    RunDictionaryHotkey(core);
+    RunMultiClipboardHotkey(core);
+    RunOverrideHotkey(core);
+    RunCalculateHotkey(core);
 }
 
-void RunCalculateHotkey(App& app) {
-    if (PollKey(app.platform, 'C') == 0) return;
-    WaitKeyAndAltUp(app, 'C');
-    CalculateCapturedClip(app);
+void RunCalculateHotkey(Core& core) {
+    if (PollKey(core.platform, 'C') == 0) return;
+    WaitKeyAndAltUp(core.platform, 'C');
+    core.windows.calculateCapturedClip();
 }
 
-bool RunCtrlHotkeys(App& app) {
-    Platform& p = app.platform;
+bool RunCtrlHotkeys(Core& core) {
+    Platform& p = core.platform;
     const bool c = PollKey(p, 'C') != 0;
     const bool x = PollKey(p, 'X') != 0;
     if (!c && !x) return false;
@@ -87,26 +86,26 @@ bool RunCtrlHotkeys(App& app) {
             down = PollKey(p, key) != 0 || down;
         if (!down) break;
     }
-    CaptureCopyOrCut(app);
+    core.windows.captureCopyOrCut();
     return true;
 }
 
-bool RunSpacingHotkeys(App& app, const PassReadings& k) {
+bool RunSpacingHotkeys(Core& core, const PassReadings& k) {
     if (!k.ctrl) return false;
-    const WordState& w = app.engine.word;
-    const Options& o = app.options;
-    Platform& p = app.platform;
+    const WordState& w = core.engine.word;
+    const Options& o = core.options;
+    Platform& p = core.platform;
     if (w.currentKey == vk::Space && o.ctrlSpaceCount > 0) {
         ReleaseCtrlKeys(p);
-        TypeKeyScript(p, app.out, std::string(static_cast<std::size_t>(o.ctrlSpaceCount), ' '));
-        CountSpacing(app, o.ctrlSpaceCount - 1);
+        TypeKeyScript(p, core.out, std::string(static_cast<std::size_t>(o.ctrlSpaceCount), ' '));
+        CountSpacing(core, o.ctrlSpaceCount - 1);
         return true;
     }
     if (w.currentKey == vk::Oem7 && o.ctrlQuoteCount > 0) {
         ReleaseCtrlKeys(p);
-        TypeKeyScript(p, app.out,
+        TypeKeyScript(p, core.out,
                       " \b" + std::string(static_cast<std::size_t>(o.ctrlQuoteCount), ' ') + "\"");
-        CountSpacing(app, o.ctrlQuoteCount);
+        CountSpacing(core, o.ctrlQuoteCount);
         return true;
     }
     return false;

@@ -1,6 +1,6 @@
 #include "engine/KeyClassification.h"
 
-#include "app/App.h"
+#include "engine/Core.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
 
@@ -55,12 +55,12 @@ std::optional<ClassifiedKey> TableRow(const PassReadings& k) {
 }
 
 // Reads the keys in order and stops at the first that reads pressed.
-std::optional<std::uint8_t> Scan(App& app, std::uint8_t from, std::uint8_t to,
+std::optional<std::uint8_t> Scan(Core& core, std::uint8_t from, std::uint8_t to,
                                  bool skipOneAndNine) {
     for (int key = from; key <= to; ++key) {
         if (skipOneAndNine && (key == vk::Key1 || key == vk::Key9)) continue;
-        const std::int16_t reading = PollKey(app.platform, static_cast<std::uint8_t>(key));
-        app.engine.word.lastRangeReading = reading;
+        const std::int16_t reading = PollKey(core.platform, static_cast<std::uint8_t>(key));
+        core.engine.word.lastRangeReading = reading;
         if (reading != 0) return static_cast<std::uint8_t>(key);
     }
     return std::nullopt;
@@ -68,16 +68,16 @@ std::optional<std::uint8_t> Scan(App& app, std::uint8_t from, std::uint8_t to,
 
 } // namespace
 
-std::optional<ClassifiedKey> ClassifyKey(App& app, const PassReadings& k) {
+std::optional<ClassifiedKey> ClassifyKey(Core& core, const PassReadings& k) {
     if (std::optional<ClassifiedKey> row = TableRow(k)) return row;
     // A click may have moved the caret, so the floating panel looks for it again.
-    if (k.leftButton) app.engine.expansion.floatingPanelCycle = 1;
+    if (k.leftButton) core.engine.expansion.floatingPanelCycle = 1;
     for (std::uint8_t arrow : {vk::Left, vk::Right})
-        if (Scan(app, arrow, arrow, false)) return ClassifiedKey{arrow, "", false};
-    if (std::optional<std::uint8_t> digit = Scan(app, vk::Key0, vk::Key9, k.shift))
+        if (Scan(core, arrow, arrow, false)) return ClassifiedKey{arrow, "", false};
+    if (std::optional<std::uint8_t> digit = Scan(core, vk::Key0, vk::Key9, k.shift))
         return ClassifiedKey{*digit, std::string(1, static_cast<char>(*digit)), false};
     // Shift and Caps Lock never change the letter that enters the word.
-    if (std::optional<std::uint8_t> letter = Scan(app, vk::KeyA, vk::KeyZ, false))
+    if (std::optional<std::uint8_t> letter = Scan(core, vk::KeyA, vk::KeyZ, false))
         return ClassifiedKey{*letter, std::string(1, static_cast<char>(*letter + 32)), false};
     return std::nullopt;
 }

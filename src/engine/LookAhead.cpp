@@ -1,8 +1,8 @@
 #include "engine/LookAhead.h"
 
-#include "app/App.h"
+#include "engine/Captions.h"
+#include "engine/Core.h"
 #include "engine/DefineMode.h"
-#include "engine/Display.h"
 #include "platform/text.h"
 #include "store/Markers.h"
 
@@ -17,23 +17,24 @@ bool IsStateMark(char c) {
 
 // Listed when short forms of its length are in use, or it carries a state mark. The word is
 // `extra` letters shorter than the short form.
-bool Listed(const App& app, std::string_view record, std::size_t extra) {
-    const int level = app.options.useLevel;
-    return static_cast<int>(app.engine.word.currentWord.size() + extra) <= level || level >= 9 ||
-           app.engine.expansion.useLevelOverride || (!record.empty() && IsStateMark(record.back()));
+bool Listed(const Core& core, std::string_view record, std::size_t extra) {
+    const int level = core.options.useLevel;
+    return static_cast<int>(core.engine.word.currentWord.size() + extra) <= level || level >= 9 ||
+           core.engine.expansion.useLevelOverride ||
+           (!record.empty() && IsStateMark(record.back()));
 }
 
 // One record as a line of the list: short form, TAB and the expansion as the user reads it.
 // The first record found comes without the line break before it.
-std::string ListLine(App& app, std::string_view group, std::size_t lineBreak) {
-    LookAheadState& la = app.engine.lookAhead;
+std::string ListLine(Core& core, std::string_view group, std::size_t lineBreak) {
+    LookAheadState& la = core.engine.lookAhead;
     const std::size_t start = la.foundCount == 1 ? lineBreak + 2 : lineBreak;
     const std::size_t end = RecordEnd(group, lineBreak + 2);
     std::string line(group.substr(start, end - start));
-    const LocalTime now = app.platform.localTime();
+    const LocalTime now = core.platform.localTime();
     // At the lowest use levels the activated forms are the user's whole vocabulary; the mark
     // would only clutter the list.
-    if (app.options.useLevel <= 1 && !app.engine.expansion.useLevelOverride)
+    if (core.options.useLevel <= 1 && !core.engine.expansion.useLevelOverride)
         line =
             ReplaceWithMarkers(line, std::string(1, mark::Activated), "", MarkerMode::Typing, now);
     return ReplaceWithMarkers(ApplyErasures(line), "`", "\r\n\t", MarkerMode::Display, now);
@@ -46,27 +47,27 @@ bool RemoveTrailingMore(std::string& text) {
 }
 
 // Adds a pass's records to the display box; "..." stands at the end while more may follow.
-void ShowListPass(App& app, std::string list, bool finished) {
-    std::string box = DisplayText(app);
+void ShowListPass(Core& core, std::string list, bool finished) {
+    std::string box = core.windows.displayText();
     if (box.empty() && list.starts_with(CrLf)) list.erase(0, 2);
     if (!list.empty()) {
         RemoveTrailingMore(box);
         if (!finished) list += kMore;
-        SetDisplayText(app, box + list);
+        core.windows.setDisplayText(box + list);
     } else if (finished && RemoveTrailingMore(box)) {
-        SetDisplayText(app, box);
+        core.windows.setDisplayText(box);
     }
 }
 
-const std::string& WordGroup(const App& app) {
-    return app.db.groups[GroupIndex(app.engine.word.firstLetter)];
+const std::string& WordGroup(const Core& core) {
+    return core.db.groups[GroupIndex(core.engine.word.firstLetter)];
 }
 
-void FirstListPass(App& app) {
-    LookAheadState& la = app.engine.lookAhead;
-    const std::string& group = WordGroup(app);
-    GroupOrder& order = app.engine.groupOrders[GroupIndex(app.engine.word.firstLetter)];
-    std::string candidate = app.engine.word.currentWord + '?';
+void FirstListPass(Core& core) {
+    LookAheadState& la = core.engine.lookAhead;
+    const std::string& group = WordGroup(core);
+    GroupOrder& order = core.engine.groupOrders[GroupIndex(core.engine.word.firstLetter)];
+    std::string candidate = core.engine.word.currentWord + '?';
     std::string list;
     for (int n = 0; n < kPerPass && la.index < LookAheadState::kLettersDone; ++n, ++la.index) {
         candidate.back() = static_cast<char>(96 + la.index);
@@ -74,20 +75,20 @@ void FirstListPass(App& app) {
         if (at == std::string::npos) continue;
         ++la.foundCount;
         const std::size_t end = RecordEnd(group, at + 2);
-        if (Listed(app, std::string_view(group).substr(at, end - at), 1))
-            list += ListLine(app, group, at);
+        if (Listed(core, std::string_view(group).substr(at, end - at), 1))
+            list += ListLine(core, group, at);
     }
-    ShowListPass(app, std::move(list), la.index >= LookAheadState::kLettersDone);
+    ShowListPass(core, std::move(list), la.index >= LookAheadState::kLettersDone);
 }
 
 // The short forms two or more letters longer, in group order from the first that begins with
 // the word; the one-letter-longer ones were in the first list.
-void SecondListPass(App& app) {
-    LookAheadState& la = app.engine.lookAhead;
-    const std::string& group = WordGroup(app);
-    const std::string& word = app.engine.word.currentWord;
+void SecondListPass(Core& core) {
+    LookAheadState& la = core.engine.lookAhead;
+    const std::string& group = WordGroup(core);
+    const std::string& word = core.engine.word.currentWord;
     if (la.secondListNext == LookAheadState::kNotStarted) {
-        SetDisplayText(app, DisplayText(app) + CrLf);
+        core.windows.setDisplayText(core.windows.displayText() + CrLf);
         const std::size_t first = group.find(CrLf + word);
         la.secondListNext = first == std::string::npos ? 0 : first;
     }
@@ -107,32 +108,33 @@ void SecondListPass(App& app) {
             finished = true;
         } else if (shortForm.size() != word.size() + 1) {
             ++la.foundCount;
-            if (Listed(app, record, 2)) list += ListLine(app, group, at);
+            if (Listed(core, record, 2)) list += ListLine(core, group, at);
         }
     }
     if (finished) la.index = LookAheadState::kSuppressed;
-    ShowListPass(app, std::move(list), finished);
+    ShowListPass(core, std::move(list), finished);
 }
 
 } // namespace
 
-void ResetLookAhead(App& app) {
-    LookAheadState& la = app.engine.lookAhead;
+void ResetLookAhead(Core& core) {
+    LookAheadState& la = core.engine.lookAhead;
     la.index = 0;
     la.foundCount = 0;
     la.secondListNext = LookAheadState::kNotStarted;
 }
 
-void RunLookAhead(App& app) {
-    if (MainWindowMinimized(app) || !app.options.lookAhead || !app.engine.word.wordActive ||
-        !InNormalMode(app))
+void RunLookAhead(Core& core) {
+    if (core.windows.mainWindowMinimized() || !core.options.lookAhead ||
+        !core.engine.word.wordActive || !InNormalMode(core))
         return;
-    LookAheadState& la = app.engine.lookAhead;
+    LookAheadState& la = core.engine.lookAhead;
     if (la.index == 0) {
         la.index = 1;
     } else if (la.index < LookAheadState::kLettersDone) {
-        FirstListPass(app);
-    } else if (la.index == LookAheadState::kLettersDone && app.engine.word.currentWord.size() > 1) {
-        SecondListPass(app);
+        FirstListPass(core);
+    } else if (la.index == LookAheadState::kLettersDone &&
+               core.engine.word.currentWord.size() > 1) {
+        SecondListPass(core);
     }
 }

@@ -1,11 +1,11 @@
 #include "engine/LookUp.h"
 
-#include "app/App.h"
+#include "engine/Captions.h"
+#include "engine/Core.h"
 #include "engine/DefineMode.h"
-#include "engine/Display.h"
 #include "engine/LookAhead.h"
 #include "engine/MainLoop.h"
-#include "engine/WindowOps.h"
+#include "keyout/KeyFlush.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
@@ -27,35 +27,35 @@ bool IsStateMark(char c) {
     return c == mark::Activated || c == mark::Added;
 }
 
-bool UsableAtUseLevel(const App& app, std::size_t wordLength, bool flagged) {
-    const int level = app.options.useLevel;
-    return level >= 9 || app.engine.expansion.useLevelOverride ||
+bool UsableAtUseLevel(const Core& core, std::size_t wordLength, bool flagged) {
+    const int level = core.options.useLevel;
+    return level >= 9 || core.engine.expansion.useLevelOverride ||
            static_cast<int>(wordLength) <= level || flagged;
 }
 
-void ShowNoMatch(App& app) {
-    ExpansionState& x = app.engine.expansion;
+void ShowNoMatch(Core& core) {
+    ExpansionState& x = core.engine.expansion;
     x.lastExpansionShown.clear();
-    if (app.options.usePanel) {
-        if (PanelMayHide(app))
-            HidePanel(app);
+    if (core.options.usePanel) {
+        if (PanelMayHide(core.options))
+            core.windows.hidePanel();
         else
-            SetPanelCaption(app, " ");
+            core.windows.setPanelCaption(" ");
     }
-    if (x.previewLength > 11) SetPanelWidth(app, kPanelBaseWidth);
-    SetMainCaption(app, kCaption);
+    if (x.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
+    core.windows.setMainCaption(kCaption);
 }
 
 // Types the completion after the caret and leaves it selected, so the user's next key replaces
 // it. A line break shows as one, markers as they are shown, erasures applied.
-void ShowHighlight(App& app, std::string_view tail, const LocalTime& now) {
-    Platform& p = app.platform;
+void ShowHighlight(Core& core, std::string_view tail, const LocalTime& now) {
+    Platform& p = core.platform;
     const std::string shown =
         ApplyErasures(ReplaceWithMarkers(tail, "`", "\r", MarkerMode::Display, now));
     p.doEvents();
     ReleaseShiftKeys(p);
-    TypeKeyScript(p, app.out, shown);
-    FlushOutputKeys(app);
+    TypeKeyScript(p, core.out, shown);
+    FlushOutputKeys(core.platform);
     p.keyEvent(vk::Shift, false);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         p.keyEvent(vk::Left, false);
@@ -63,65 +63,64 @@ void ShowHighlight(App& app, std::string_view tail, const LocalTime& now) {
     }
     ReleaseShiftKeys(p);
     PollKey(p, vk::Left);
-    app.engine.expansion.highlightShown = true;
+    core.engine.expansion.highlightShown = true;
 }
 
-void ShowPreview(App& app, std::string_view tail, std::string_view shownWord) {
-    ExpansionState& x = app.engine.expansion;
-    const Options& o = app.options;
-    const LocalTime now = app.platform.localTime();
+void ShowPreview(Core& core, std::string_view tail, std::string_view shownWord) {
+    ExpansionState& x = core.engine.expansion;
+    const Options& o = core.options;
+    const LocalTime now = core.platform.localTime();
     x.fullPreview = std::string(shownWord) + std::string(tail);
     x.lastExpansionShown = ReplaceWithMarkers(x.fullPreview, "`", "`", MarkerMode::Display, now);
     // With the look-ahead list in view the user sees the longer forms there instead.
     std::string preview = x.lastExpansionShown;
-    if (MainWindowMinimized(app) || !o.lookAhead) preview += x.endOfListMark;
+    if (core.windows.mainWindowMinimized() || !o.lookAhead) preview += x.endOfListMark;
     x.previewLength =
         static_cast<std::int16_t>(std::min<std::size_t>(preview.size(), kLongestPreview));
-    if (o.highlightDisplay) ShowHighlight(app, tail, now);
+    if (o.highlightDisplay) ShowHighlight(core, tail, now);
     if (o.usePanel) {
-        SetPanelWidth(app, PanelWidthForPreview(x.previewLength));
+        core.windows.setPanelWidth(PanelWidthForPreview(x.previewLength));
         if (!o.panelAlwaysVisible) {
-            HidePanel(app);
-            app.platform.showForm(app.frmKVDisp, false);
+            core.windows.hidePanel();
+            core.windows.showPanel();
         }
         if (o.panelAnchored) {
-            app.frmKVDisp.rect.top = o.panelTop;
-            app.frmKVDisp.rect.left = o.panelLeft;
+            core.windows.movePanel(o.panelLeft, o.panelTop);
         } else {
-            PositionFloatingPanel(app);
+            core.windows.positionFloatingPanel();
         }
     }
-    SetPanelCaption(app, preview);
-    SetMainCaption(app, "--> " + preview);
+    core.windows.setPanelCaption(preview);
+    core.windows.setMainCaption("--> " + preview);
 }
 
 } // namespace
 
-void ResetDisplay(App& app) {
-    if (app.options.usePanel) {
-        if (PanelMayHide(app))
-            HidePanel(app);
+void ResetDisplay(Core& core) {
+    if (core.options.usePanel) {
+        if (PanelMayHide(core.options))
+            core.windows.hidePanel();
         else
-            SetPanelCaption(app, "");
+            core.windows.setPanelCaption("");
     }
-    if (app.engine.expansion.previewLength > 11) SetPanelWidth(app, kPanelBaseWidth);
-    SetMainCaption(app, kCaptionInWord);
+    if (core.engine.expansion.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
+    core.windows.setMainCaption(kCaptionInWord);
 }
 
-void LookUpWhileTyping(App& app) {
-    const WordState& w = app.engine.word;
-    ExpansionState& x = app.engine.expansion;
+void LookUpWhileTyping(Core& core) {
+    const WordState& w = core.engine.word;
+    ExpansionState& x = core.engine.expansion;
     x.highlightShown = false;
-    if (!MainWindowMinimized(app) && app.options.lookAhead) {
-        ResetLookAhead(app);
-        SetDisplayText(app, "");
+    if (!core.windows.mainWindowMinimized() && core.options.lookAhead) {
+        ResetLookAhead(core);
+        core.windows.setDisplayText("");
     }
-    if (!w.wordActive) return ResetDisplay(app);
+    if (!w.wordActive) return ResetDisplay(core);
     const int g = GroupIndex(w.firstLetter);
-    const std::string& group = app.db.groups[g];
+    const std::string& group = core.db.groups[g];
     const std::string& word = w.currentWord;
-    const std::size_t p = FindShortForm(app.engine.groupOrders[g], group, word);
-    if (p == std::string::npos) return ShowNoMatch(app);
+    const std::size_t p = FindShortForm(core.engine.groupOrders[g], group, word);
+    if (p == std::string::npos) return ShowNoMatch(core);
 
     // The stored expansion begins with a copy of the short form; the tail is what follows it.
     x.endOfListMark.clear();
@@ -136,14 +135,14 @@ void LookUpWhileTyping(App& app) {
     if (flagged) tail.pop_back();
     x.unflaggedRecordEnd = flagged ? 0 : recordEnd;
     x.recordTail = tail;
-    if (!UsableAtUseLevel(app, word.size(), flagged)) {
+    if (!UsableAtUseLevel(core, word.size(), flagged)) {
         x.armed = false;
-        return ResetDisplay(app);
+        return ResetDisplay(core);
     }
 
     x.armed = true;
     if (w.capitalD && tail == kErasedAnd) tail = kErasedCapitalAnd;
-    app.engine.word.capitalD = false;
+    core.engine.word.capitalD = false;
     std::string shownWord = word;
     x.eraseText.clear();
     while (!tail.empty() && tail.front() == mark::Erase) {
@@ -155,6 +154,6 @@ void LookUpWhileTyping(App& app) {
     if (x.endOfListMark.empty() && group.compare(recordEnd + 2, word.size(), word) != 0)
         x.endOfListMark = " <";
     // While a definition is typed nothing is previewed, let alone typed as a suggestion.
-    if (InNormalMode(app)) ShowPreview(app, tail, shownWord);
+    if (InNormalMode(core)) ShowPreview(core, tail, shownWord);
     x.pendingOutput = "\b" + x.eraseText + tail;
 }

@@ -1,9 +1,9 @@
 #include "engine/Startup.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
+#include "engine/Captions.h"
+#include "engine/Core.h"
 #include "engine/MainLoop.h"
-#include "engine/WindowOps.h"
+#include "keyout/KeyFlush.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
 #include "store/Dictionary.h"
@@ -26,18 +26,18 @@ void RestoreRunningInstance(Platform& p) {
     PollKey(p, 'R');
 }
 
-bool LoadStore(App& app) {
-    Platform& p = app.platform;
+bool LoadStore(Core& core) {
+    Platform& p = core.platform;
     LoadResult loaded = LoadDatabase(p);
     if (!loaded.db) {
         p.messageBox(loaded.error, "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    app.db = std::move(*loaded.db);
-    app.options = ParseSettings(app.db.settingsLine);
+    core.db = std::move(*loaded.db);
+    core.options = ParseSettings(core.db.settingsLine);
     // A clean file is never rewritten at start: only a normalisation that changed records saves.
-    if (NormaliseErasures(app.db) > 0) {
-        const FileStatus saved = SaveDatabase(p, app.db, app.options, true);
+    if (NormaliseErasures(core.db) > 0) {
+        const FileStatus saved = SaveDatabase(p, core.db, core.options, true);
         if (!saved.ok)
             p.messageBox("Quibnote could not save the short forms it tidied at start.\r\n" +
                              saved.error + "\r\n\r\nNothing was lost: they are saved at exit.",
@@ -48,25 +48,24 @@ bool LoadStore(App& app) {
 
 } // namespace
 
-bool StartUp(App& app) {
-    Platform& p = app.platform;
+bool StartUp(Core& core) {
+    Platform& p = core.platform;
     if (p.otherInstanceRunning()) {
         RestoreRunningInstance(p);
         return false;
     }
-    app.dictionary = LoadDictionarySettings(p);
-    if (!LoadStore(app)) return false;
-    if (!app.options.expanderOn) {
-        SetMainCaption(app, kCaptionOff);
-        SetPanelCaption(app, kPanelOff);
+    core.dictionary = LoadDictionarySettings(p);
+    if (!LoadStore(core)) return false;
+    if (!core.options.expanderOn) {
+        core.windows.setMainCaption(kCaptionOff);
+        core.windows.setPanelCaption(kPanelOff);
     }
-    app.frmKeyvane.rect = {app.options.mainLeft, app.options.mainTop, app.options.mainWidth,
-                           app.options.mainHeight};
-    p.showForm(app.frmKeyvane, false);
-    ShowStartWindows(app);
-    FlushLetterKeys(app);
+    core.windows.showMainWindow({core.options.mainLeft, core.options.mainTop,
+                                 core.options.mainWidth, core.options.mainHeight});
+    core.windows.showStartWindows();
+    FlushLetterKeys(core.platform);
     const std::int16_t caps = p.getKeyState(vk::Capital);
-    app.out.capsLock = caps == 1 || caps == -127;
-    FlushTypingKeys(app);
+    core.out.capsLock = caps == 1 || caps == -127;
+    FlushTypingKeys(core.platform);
     return true;
 }

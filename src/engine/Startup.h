@@ -1,7 +1,7 @@
 #pragma once
 
-struct App;
+struct Core;
 
 // Start-up up to the main loop: ends a second instance, loads the database and the settings,
 // shows the main window and flushes the keys pressed before the loop. False: do not run.
-bool StartUp(App& app);
+bool StartUp(Core& core);

@@ -1,6 +1,6 @@
 #include "engine/SuffixKeys.h"
 
-#include "app/App.h"
+#include "engine/Core.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
 
@@ -39,22 +39,22 @@ std::string WithSuffix(std::string text, std::string_view suffix) {
     return text + std::string(suffix);
 }
 
-void ApplySuffixKey(App& app, const PassReadings& k) {
-    const std::uint8_t key = app.engine.word.currentKey;
+void ApplySuffixKey(Core& core, const PassReadings& k) {
+    const std::uint8_t key = core.engine.word.currentKey;
     if (!IsSuffixKey(key)) return;
-    ExpansionState& x = app.engine.expansion;
+    ExpansionState& x = core.engine.expansion;
     const std::string suffix = SuffixFor(key, k.shift, x.pendingOutput);
     if (x.pendingSuffix.empty()) x.pendingSuffix = suffix;
-    x.pendingOutput = WithSuffix(x.pendingOutput, app.out.capsLock ? Upper(suffix) : suffix);
+    x.pendingOutput = WithSuffix(x.pendingOutput, core.out.capsLock ? Upper(suffix) : suffix);
     if (key == vk::Oem6) {
         // Read released from now on, so that the key still held is not taken as a new press.
-        app.platform.keyEvent(vk::Oem6, true);
-        PollKey(app.platform, vk::Oem6);
+        core.platform.keyEvent(vk::Oem6, true);
+        PollKey(core.platform, vk::Oem6);
     }
 }
 
-void ApplyPendingSuffix(App& app) {
-    ExpansionState& x = app.engine.expansion;
+void ApplyPendingSuffix(Core& core) {
+    ExpansionState& x = core.engine.expansion;
     // With no expansion shown the ending alone is no word to look up.
     if (!x.lastExpansionShown.empty())
         x.lastExpansionShown = WithSuffix(x.lastExpansionShown, x.pendingSuffix);

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-struct App;
+struct Core;
 
 // The left bracket, right bracket and equals keys end a word with an English ending attached to
 // its expansion: [ s, Shift+[ ness, ] ed (d after a final e), Shift+] ing, = ly, Shift+= ment.
@@ -21,7 +21,7 @@ std::string WithSuffix(std::string text, std::string_view suffix);
 
 // A suffix key classified as this pass's delimiter: the ending joins the prepared output (in
 // capitals while Caps Lock is on), and is remembered as the pending suffix when none is.
-void ApplySuffixKey(App& app, const PassReadings& k);
+void ApplySuffixKey(Core& core, const PassReadings& k);
 // Alt with a continuing key: the pending suffix joins the last expansion shown, so that Alt+D
 // looks up the word as it was typed, and is used up.
-void ApplyPendingSuffix(App& app);
+void ApplyPendingSuffix(Core& core);

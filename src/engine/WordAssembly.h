@@ -2,7 +2,7 @@
 
 #include "engine/PassReadings.h"
 
-struct App;
+struct Core;
 
 // How far a pass of the main loop got with its key.
 enum class PassEnd {
@@ -13,11 +13,11 @@ enum class PassEnd {
 
 // Takes the pass's key, if any, and runs it: a delimiter through the expansion decision, a
 // continuing key into the current word.
-PassEnd ProcessPassKey(App& app, const PassReadings& k);
+PassEnd ProcessPassKey(Core& core, const PassReadings& k);
 
 // The end of a word: the current word is emptied, and the word-start count starts again except
 // where the delimiter continues a word (a period, a backslash, an apostrophe inside a word).
-void ApplyWordBoundary(App& app);
+void ApplyWordBoundary(Core& core);
 
 // As after a delimiter that came long ago: no word, nothing armed, no key to guard against.
-void ResetWordState(App& app);
+void ResetWordState(Core& core);

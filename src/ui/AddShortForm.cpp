@@ -1,9 +1,9 @@
 #include "ui/AddShortForm.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
-#include "engine/MainLoop.h"
+#include "keyout/KeyFlush.h"
 #include "store/ShortFormEditing.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 
 AddResult AddShortForm(App& app, std::string_view shortForm, std::string_view expansionWithMark) {
     const AddResult r = AddRecordInteractively(app.platform, app.db, app.editor.messagesEnabled,
@@ -11,7 +11,7 @@ AddResult AddShortForm(App& app, std::string_view shortForm, std::string_view ex
     if (r.outcome == AddOutcome::Stored || r.outcome == AddOutcome::Deleted)
         SetDisplayText(app,
                        RecordsForDisplay(app.db, r.group, r.recordStart, app.platform.localTime()));
-    FlushLetterKeys(app);
-    FlushTypingKeys(app);
+    FlushLetterKeys(app.platform);
+    FlushTypingKeys(app.platform);
     return r;
 }

@@ -1,8 +1,9 @@
-#include "app/App.h"
+#include "ui/ClipCommands.h"
+
 #include "calc/CalcAndPaste.h"
-#include "engine/ClipHooks.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
+#include "ui/App.h"
 #include "ui/Handlers.h"
 #include "ui/MultiClipboard.h"
 #include "ui/QuibListWindow.h"

@@ -1,6 +1,6 @@
 #include "ui/ColorDialog.h"
 
-#include "app/App.h"
+#include "ui/App.h"
 #include "ui/Handlers.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "ui/CustomListCommand.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
 #include "keyout/Primitives.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 #include "ui/FileDialogs.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "ui/CustomizeDialog.h"
 
-#include "app/App.h"
+#include "ui/App.h"
 #include "ui/Handlers.h"
 
 #include <algorithm>

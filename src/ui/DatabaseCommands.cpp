@@ -1,9 +1,9 @@
 #include "ui/DatabaseCommands.h"
 
-#include "app/App.h"
 #include "store/DataFile.h"
 #include "store/DatabaseSwitch.h"
 #include "store/Save.h"
+#include "ui/App.h"
 #include "ui/Editor.h"
 #include "ui/FileDialogs.h"
 

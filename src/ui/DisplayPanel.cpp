@@ -1,9 +1,9 @@
 #include "ui/DisplayPanel.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 #include "ui/Handlers.h"
 
 #include <algorithm>

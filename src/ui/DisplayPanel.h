@@ -1,13 +1,11 @@
 #pragma once
 
-#include "engine/WindowOps.h"
+#include <cstdint>
 
 struct App;
 
 // The display panel frmKVDisp: off, anchored where the user dragged it, or floating free above
-// the typing. PositionFloatingPanel, CycleDisplayPanel and ToggleHighlightDisplay are declared
-// with the other operations the engine starts (engine/WindowOps.h); HidePanel is the engine's
-// (engine/Display.h).
+// the typing.
 
 void ShowAnchored(App& app);
 void ShowFloating(App& app);
@@ -24,3 +22,11 @@ void ShowOrHidePanelWithMainWindow(App& app);
 // follows the pointer until the button is let go, which anchors it there, or Esc, which puts it
 // back where it was.
 void DragPanel(App& app, int x, int y);
+// Moves the display panel to where the floating panel belongs now.
+void PositionFloatingPanel(App& app);
+// The floating panel's new place (twips), found by the caret search; the panel moves there.
+void PlaceFloatingPanel(App& app, std::int32_t left, std::int32_t top);
+// F11: anchored, then floating free, then off, then anchored again; the display box says which.
+void CycleDisplayPanel(App& app);
+// Ctrl+F11: the highlighted suggestion on or off; the display box says which.
+void ToggleHighlightDisplay(App& app);

@@ -1,5 +1,6 @@
 #include "calc/CalcAndPaste.h"
 #include "calc/FormulaSamples.h"
+#include "ui/App.h"
 #include "ui/Editor.h"
 #include "ui/Handlers.h"
 

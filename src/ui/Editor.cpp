@@ -1,13 +1,13 @@
 #include "ui/Editor.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
 #include "keyout/KeyScript.h"
 #include "platform/text.h"
 #include "store/Dictionary.h"
 #include "store/Save.h"
 #include "store/ShortFormEditing.h"
 #include "ui/AddShortForm.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 #include "ui/Handlers.h"
 #include "ui/QuibListWindow.h"
 

@@ -1,7 +1,7 @@
 #include "ui/Exit.h"
 
-#include "app/App.h"
 #include "store/Save.h"
+#include "ui/App.h"
 #include "ui/Geometry.h"
 #include "ui/Statistics.h"
 

@@ -1,6 +1,6 @@
 #include "ui/Geometry.h"
 
-#include "app/App.h"
+#include "ui/App.h"
 #include "ui/Handlers.h"
 #include "ui/MainWindow.h"
 

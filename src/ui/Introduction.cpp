@@ -1,7 +1,7 @@
 #include "ui/Introduction.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 #include "ui/Handlers.h"
 
 namespace {

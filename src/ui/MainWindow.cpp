@@ -1,9 +1,9 @@
 #include "ui/MainWindow.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
 #include "platform/keys.h"
 #include "store/DataFile.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 #include "ui/DisplayPanel.h"
 #include "ui/Handlers.h"
 #include "ui/QuibListWindow.h"

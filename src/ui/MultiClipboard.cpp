@@ -1,13 +1,13 @@
 #include "ui/MultiClipboard.h"
 
-#include "app/App.h"
 #include "clip/ClipCase.h"
 #include "clip/ClipRing.h"
 #include "clip/QuibEntries.h"
-#include "engine/Display.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 #include "ui/Geometry.h"
 #include "ui/MainWindow.h"
 

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "engine/ClipHooks.h"
-
 struct App;
 
 // The multi-clipboard as the user meets it: every copy and cut goes into its ring of nine clips,
 // and its list in the main window's display box types a clip, all of them, or all of them as a
-// list where the user was typing (RunMultiClipboard, with the main loop's hooks).
+// list where the user was typing.
 
 // The clipboard's text, just copied or cut, into the ring; the list shows it when it is on show,
 // or when the user wants it shown after every copy.
@@ -15,3 +13,5 @@ void CaptureClip(App& app);
 void txtDisplay_MouseDown(App& app, int y);
 // "Paste from &last 9 clips ('MPaste')  Alt+P" and the MPaste button: the list, or away with it.
 void mnuMultiPaste(App& app);
+// Alt+P: the multi-clipboard's list in the main window's display box.
+void RunMultiClipboard(App& app);

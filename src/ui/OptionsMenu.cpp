@@ -1,8 +1,8 @@
 #include "ui/OptionsMenu.h"
 
-#include "app/App.h"
 #include "engine/Expander.h"
-#include "engine/MainLoop.h"
+#include "keyout/KeyFlush.h"
+#include "ui/App.h"
 #include "ui/ColorDialog.h"
 #include "ui/Handlers.h"
 #include "ui/MainWindow.h"
@@ -32,7 +32,7 @@ void Flip(App& app, bool& option) {
 void ToggleLookAhead(App& app) {
     app.options.lookAhead = !app.options.lookAhead;
     AdjustDisplayAndStatus(app);
-    FlushLetterKeys(app);
+    FlushLetterKeys(app.platform);
 }
 
 void ToggleActiveOnly(App& app) {

@@ -1,6 +1,5 @@
 #include "ui/QuibListWindow.h"
 
-#include "app/App.h"
 #include "clip/QuibEntries.h"
 #include "clip/QuibPlacement.h"
 #include "keyout/KeyScript.h"
@@ -10,6 +9,7 @@
 #include "store/Save.h"
 #include "store/ShortFormEditing.h"
 #include "ui/AddShortForm.h"
+#include "ui/App.h"
 #include "ui/Editor.h"
 #include "ui/Geometry.h"
 #include "ui/MainWindow.h"

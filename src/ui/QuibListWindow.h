@@ -1,13 +1,10 @@
 #pragma once
 
-#include "engine/ClipHooks.h"
-
 struct App;
 
 // The Quib List, frmPick "Quib List - F6": the user's Added blocks in a window that stays above
 // the others, beside the main window. A click on a block types it where the user was typing; a
-// click on its short form opens the editor on it. F6 shows and hides it (ToggleQuibList, with the
-// main loop's hooks).
+// click on its short form opens the editor on it. F6 shows and hides it.
 
 // Fills both columns from the database and sizes the window to them. Run while the list shows
 // whenever an Added record may have changed.
@@ -26,3 +23,5 @@ void txtShFm_MouseDown(App& app, int y);
 // Form_Unload: closed by its close box or by "Paste && exit:"; a font size change closes it too,
 // so that it opens again with rows of the new size.
 void CloseQuibList(App& app);
+// F6: shows the Quib List beside the main window, or hides it when it shows.
+void ToggleQuibList(App& app);

@@ -1,5 +1,6 @@
-#include "app/App.h"
-#include "engine/WindowOps.h"
+#include "ui/StartWindows.h"
+
+#include "ui/App.h"
 #include "ui/ColorDialog.h"
 #include "ui/DisplayPanel.h"
 #include "ui/Geometry.h"

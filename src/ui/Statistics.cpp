@@ -1,8 +1,8 @@
 #include "ui/Statistics.h"
 
-#include "app/App.h"
-#include "engine/Display.h"
 #include "platform/text.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 #include "ui/Handlers.h"
 
 #include <cmath>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/EngineState.h"
-#include "engine/WindowOps.h"
 
 #include <cstdint>
 #include <string>
@@ -18,3 +17,6 @@ std::string StatisticsText(const SessionStats& stats, std::uint8_t mode);
 void ShowStatisticsWindow(App& app);
 // Closing the program: the figures of the session and whether to show them again next time.
 void ShowStatisticsAtClose(App& app);
+// "So far" and the session's statistics in the display box, when the user wants them while
+// typing and look-ahead is on.
+void ShowStatisticsWhileTyping(App& app);

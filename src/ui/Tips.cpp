@@ -1,8 +1,8 @@
 #include "ui/Tips.h"
 
-#include "app/App.h"
 #include "platform/text.h"
 #include "store/DataFile.h"
+#include "ui/App.h"
 #include "ui/Geometry.h"
 #include "ui/Handlers.h"
 

@@ -1,6 +1,6 @@
 #include "ClipSteps.h"
 #include "clip/ClipRing.h"
-#include "engine/ClipHooks.h"
+#include "ui/ClipCommands.h"
 #include "ui/MultiClipboard.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 #include "ClipSteps.h"
 #include "clip/QuibEntries.h"
-#include "engine/ClipHooks.h"
 #include "platform/text.h"
 #include "ui/QuibListWindow.h"
 

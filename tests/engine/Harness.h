@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/App.h"
 #include "app/Program.h"
 #include "platform/sim/SimDesktop.h"
+#include "ui/App.h"
 
 #include <filesystem>
 #include <fstream>

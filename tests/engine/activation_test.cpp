@@ -1,6 +1,6 @@
 #include "Typing.h"
 #include "engine/Activation.h"
-#include "engine/Display.h"
+#include "ui/Display.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

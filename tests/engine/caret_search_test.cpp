@@ -1,6 +1,6 @@
-#include "app/App.h"
 #include "engine/CaretSearch.h"
 #include "platform/sim/SimDesktop.h"
+#include "ui/App.h"
 
 #include <gtest/gtest.h>
 

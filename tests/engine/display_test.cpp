@@ -1,5 +1,5 @@
 #include "Typing.h"
-#include "engine/Display.h"
+#include "ui/Display.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/App.h"
-#include "engine/Display.h"
 #include "engine/LookAhead.h"
 #include "platform/sim/SimDesktop.h"
+#include "ui/App.h"
+#include "ui/Display.h"
 
 #include <gtest/gtest.h>
 #include <vector>

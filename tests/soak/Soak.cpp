@@ -1,6 +1,5 @@
 #include "Soak.h"
 
-#include "app/App.h"
 #include "app/Program.h"
 #include "platform/keys.h"
 #include "platform/sim/SimDesktop.h"
@@ -8,6 +7,7 @@
 #include "platform/text.h"
 #include "store/Database.h"
 #include "store/Save.h"
+#include "ui/App.h"
 
 #include <algorithm>
 #include <array>

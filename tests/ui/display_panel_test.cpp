@@ -1,5 +1,5 @@
 #include "UiTest.h"
-#include "engine/Display.h"
+#include "ui/Display.h"
 #include "ui/DisplayPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowModel.h"

@@ -1,10 +1,10 @@
 #include "typist.h"
 
-#include "app/App.h"
 #include "app/Program.h"
 #include "platform/keys.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/UsLayout.h"
+#include "ui/App.h"
 #include "ui/Statistics.h"
 
 #include <algorithm>

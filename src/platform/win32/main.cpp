@@ -1,8 +1,8 @@
 // quibnote.exe: the program on the Windows desktop, with its data files in its own folder.
 
-#include "app/App.h"
 #include "app/Program.h"
 #include "platform/win32/Win32Desktop.h"
+#include "ui/App.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Real pixels, so that twips convert with the display's own resolution and pixel readings

@@ -1,6 +1,6 @@
-#include "engine/Display.h"
+#include "ui/Display.h"
 
-#include "app/App.h"
+#include "ui/App.h"
 
 namespace {
 
@@ -43,14 +43,6 @@ std::string PanelCaption(App& app) {
 void SetPanelWidth(App& app, int twips) {
     if (Control* label = FindControl(app.frmKVDisp, "lblKVDisp")) label->rect.width = twips;
     app.frmKVDisp.rect.width = twips + 60;
-}
-
-int PanelWidthForPreview(int previewLength) {
-    return previewLength > 11 ? (previewLength - 11) * 145 + kPanelBaseWidth : kPanelBaseWidth;
-}
-
-bool PanelMayHide(const App& app) {
-    return app.options.usePanel && !app.options.panelAlwaysVisible;
 }
 
 void HidePanel(App& app) {

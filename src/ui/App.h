@@ -1,32 +1,24 @@
 #pragma once
 
 #include "clip/ClipState.h"
-#include "engine/EngineState.h"
-#include "keyout/KeyOutState.h"
+#include "engine/Core.h"
 #include "platform/Form.h"
-#include "platform/Platform.h"
-#include "store/Database.h"
-#include "store/Dictionary.h"
-#include "store/Settings.h"
 #include "store/ShortFormEditing.h"
+#include "ui/AppWindows.h"
 #include "ui/PresentationState.h"
 
 #include <array>
 
-// Everything one run of the program owns, passed by reference to every procedure. A test builds
+// Everything one run of the program owns, passed by reference to every handler of its windows:
+// the Core that the engine works on, and the windows' own state and form models. A test builds
 // a fresh App on a fresh simulated desktop; there is no other mutable state.
-struct App {
-    explicit App(Platform& p) : platform(p) {}
+struct App : Core {
+    explicit App(Platform& p) : Core(p, appWindows), appWindows(*this) {}
 
-    Platform& platform;
-    Database db;
-    Options options;
-    KeyOutState out;
-    EngineState engine;
-    SessionStats stats;
+    // The engine's way to the windows below; Core::windows refers to it.
+    AppWindows appWindows;
     PresentationState view;
     EditorState editor;
-    DictionaryConfig dictionary;
     ClipState clip;
     Form frmKeyvane;
     Form frmKVDisp;
