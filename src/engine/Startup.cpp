@@ -8,6 +8,7 @@
 #include "platform/keys.h"
 #include "store/Dictionary.h"
 #include "store/Normalise.h"
+#include "store/Preferences.h"
 #include "store/Save.h"
 
 namespace {
@@ -46,6 +47,16 @@ bool LoadStore(Core& core) {
     return true;
 }
 
+// A line of the preferences that cannot be used is said once at start; the rest still apply.
+void LoadPrefs(Core& core) {
+    PreferencesRead read = LoadPreferences(core.platform);
+    core.prefs = std::move(read.prefs);
+    if (read.problems.empty()) return;
+    std::string text;
+    for (const std::string& problem : read.problems) text += problem + "\r\n";
+    core.platform.messageBox(text, "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 } // namespace
 
 bool StartUp(Core& core) {
@@ -56,6 +67,7 @@ bool StartUp(Core& core) {
     }
     core.dictionary = LoadDictionarySettings(p);
     if (!LoadStore(core)) return false;
+    LoadPrefs(core);
     if (!core.options.expanderOn) {
         core.windows.setMainCaption(kCaptionOff);
         core.windows.setPanelCaption(kPanelOff);

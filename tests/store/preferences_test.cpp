@@ -1,0 +1,53 @@
+#include "FakePlatform.h"
+#include "store/Preferences.h"
+
+#include <gtest/gtest.h>
+
+TEST(Preferences, WhatIsWrittenReadsBackTheSame) {
+    Preferences prefs;
+    prefs.keepCapitals = false;
+    prefs.keyGapMs = 3;
+    prefs.terminals = {"mlterm", "st"};
+    prefs.pausedPrograms = {"notepad"};
+    prefs.startAtLogin = true;
+    FakePlatform p;
+    ASSERT_TRUE(SavePreferences(p, prefs).ok);
+    const PreferencesRead read = LoadPreferences(p);
+    EXPECT_EQ(read.prefs, prefs);
+    EXPECT_TRUE(read.problems.empty());
+}
+
+TEST(Preferences, AMissingFileOrKeyGivesTheDefaults) {
+    FakePlatform p;
+    const PreferencesRead none = LoadPreferences(p);
+    EXPECT_EQ(none.prefs, Preferences{});
+    EXPECT_TRUE(none.problems.empty());
+    EXPECT_TRUE(none.prefs.keepCapitals);
+    EXPECT_FALSE(none.prefs.keyGapMs);
+    EXPECT_EQ(ParsePreferences("# just a comment\r\n\r\n").prefs, Preferences{});
+}
+
+TEST(Preferences, ABadLineIsNamedAndTheRestIsUsed) {
+    const PreferencesRead read = ParsePreferences("paused = Notepad\r\n"
+                                                  "keep_capitals=yes\n"
+                                                  "colour=blue\n"
+                                                  "key_gap_ms=-1\n"
+                                                  "just words\n"
+                                                  "terminal=\n"
+                                                  "paused=notepad\n"
+                                                  "start_at_login=1");
+    EXPECT_EQ(read.prefs.pausedPrograms, std::vector<std::string>{"notepad"});
+    EXPECT_TRUE(read.prefs.keepCapitals);
+    EXPECT_TRUE(read.prefs.startAtLogin);
+    EXPECT_FALSE(read.prefs.keyGapMs);
+    ASSERT_EQ(read.problems.size(), 5u);
+    EXPECT_EQ(read.problems[0],
+              "QNPrefs.ini, line 2 (keep_capitals=yes): keep_capitals takes 0 or 1. The line is "
+              "not used.");
+    EXPECT_NE(read.problems[1].find("line 3 (colour=blue): \"colour\" is not a preference"),
+              std::string::npos);
+    EXPECT_NE(read.problems[2].find("line 4"), std::string::npos);
+    EXPECT_NE(read.problems[3].find("line 5 (just words): it is not of the form key=value"),
+              std::string::npos);
+    EXPECT_NE(read.problems[4].find("line 6"), std::string::npos);
+}
