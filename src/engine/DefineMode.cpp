@@ -37,7 +37,8 @@ void StoreDefinition(App& app) {
     const std::string& typed = app.engine.word.currentWord;
     // Nothing typed in between asks for the short form to be deleted.
     const std::string expansion = typed.empty() ? std::string() : shortForm + typed + mark::Added;
-    AddShortForm(app, shortForm, expansion);
+    // A refusal has been shown by the add operation; define mode ends either way.
+    static_cast<void>(AddShortForm(app, shortForm, expansion));
     app.db.databaseChanged = true;
     BackToNormalMode(app, 1);
 }

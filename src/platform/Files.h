@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-struct FileStatus {
+struct [[nodiscard]] FileStatus {
     bool ok = true;
     std::string error; // the platform's description when !ok
 };

@@ -24,7 +24,7 @@ std::string_view WaitingFileOf(DatabaseType type);
 // What the next start would make of the file at path: whether it can be read at all, why it
 // could not be used (empty when it can), in words a user can act on, and the settings line of a
 // usable one, to read its type from.
-struct DatabaseFileCheck {
+struct [[nodiscard]] DatabaseFileCheck {
     bool readable = false;
     std::string problem;
     std::string settingsLine;
