@@ -36,7 +36,8 @@ void StoreDefinition(Core& core) {
     const std::string& typed = core.engine.word.currentWord;
     // Nothing typed in between asks for the short form to be deleted.
     const std::string expansion = typed.empty() ? std::string() : shortForm + typed + mark::Added;
-    core.windows.addShortForm(shortForm, expansion);
+    // A refusal has been shown by the add operation; define mode ends either way.
+    static_cast<void>(core.windows.addShortForm(shortForm, expansion));
     core.db.databaseChanged = true;
     BackToNormalMode(core, 1);
 }

@@ -1,20 +1,38 @@
 #include "platform/Form.h"
 
-MenuItem* FindMenuItem(std::vector<MenuItem>& items, std::string_view name) {
+#include <utility>
+
+namespace {
+
+const MenuItem* FindIn(const std::vector<MenuItem>& items, std::string_view name) {
     if (name.empty()) return nullptr; // separators have no name
-    for (MenuItem& item : items) {
+    for (const MenuItem& item : items) {
         if (item.name == name) return &item;
-        if (MenuItem* inner = FindMenuItem(item.items, name)) return inner;
+        if (const MenuItem* inner = FindIn(item.items, name)) return inner;
     }
     return nullptr;
+}
+
+} // namespace
+
+MenuItem* FindMenuItem(std::vector<MenuItem>& items, std::string_view name) {
+    return const_cast<MenuItem*>(FindIn(items, name));
 }
 
 MenuItem* FindMenuItem(Form& form, std::string_view name) {
     return FindMenuItem(form.menus, name);
 }
 
+const MenuItem* FindMenuItem(const Form& form, std::string_view name) {
+    return FindIn(form.menus, name);
+}
+
 Control* FindControl(Form& form, std::string_view name, int index) {
-    for (Control& c : form.controls)
+    return const_cast<Control*>(FindControl(std::as_const(form), name, index));
+}
+
+const Control* FindControl(const Form& form, std::string_view name, int index) {
+    for (const Control& c : form.controls)
         if (c.name == name && c.index == index) return &c;
     return nullptr;
 }

@@ -66,7 +66,9 @@ struct Form {
 
 MenuItem* FindMenuItem(Form& form, std::string_view name);
 MenuItem* FindMenuItem(std::vector<MenuItem>& items, std::string_view name);
+const MenuItem* FindMenuItem(const Form& form, std::string_view name);
 Control* FindControl(Form& form, std::string_view name, int index = -1);
+const Control* FindControl(const Form& form, std::string_view name, int index = -1);
 // The height of one row of a multi-line text box whose font has these points, as the program
 // lays its boxes out and reads clicks on their rows; 0 for a size without rows of its own.
 // A backend whose fonts draw other rows reports clicks in rows of this height.

@@ -31,7 +31,7 @@ enum class AddOutcome {
     EmptyExpansion,     // an addition from a list, or a rebuild, that brings no expansion
 };
 
-struct AddResult {
+struct [[nodiscard]] AddResult {
     AddOutcome outcome = AddOutcome::Nothing;
     int group = 0;
     // Stored: where the record now stands (first character after its CR LF). Deleted: where the

@@ -1,6 +1,6 @@
 #include "store/DataFile.h"
 
-#include "platform/Platform.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -10,22 +10,22 @@ bool IsFullPath(std::string_view name) {
 
 } // namespace
 
-std::string DataFilePath(Platform& platform, std::string_view name) {
+std::string DataFilePath(Files& files, std::string_view name) {
     if (IsFullPath(name)) return std::string(name);
-    std::string folder = platform.programFolder();
+    std::string folder = files.programFolder();
     if (!folder.empty() && folder.back() != '\\' && folder.back() != '/')
         folder += folder.find('\\') != std::string::npos ? '\\' : '/';
     return folder.append(name);
 }
 
-std::string FirstLineOfFile(Platform& platform, std::string_view name) {
-    const std::optional<std::string> text = platform.readFile(DataFilePath(platform, name));
+std::string FirstLineOfFile(Files& files, std::string_view name) {
+    const std::optional<std::string> text = files.readFile(DataFilePath(files, name));
     if (!text) return std::string(FileErrorText);
     return text->substr(0, text->find_first_of("\r\n"));
 }
 
-std::string ReadWholeFile(Platform& platform, std::string_view name) {
-    std::optional<std::string> text = platform.readFile(DataFilePath(platform, name));
+std::string ReadWholeFile(Files& files, std::string_view name) {
+    std::optional<std::string> text = files.readFile(DataFilePath(files, name));
     if (!text) return std::string(FileNotFoundText);
     return std::move(*text);
 }

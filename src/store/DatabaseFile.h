@@ -9,7 +9,7 @@
 // The database file's text: the settings line, then every record on its own line, groups in
 // order a to z, each line ending with CR LF.
 
-struct LoadResult {
+struct [[nodiscard]] LoadResult {
     std::optional<Database> db;
     std::string error; // set when db is empty: the problem, in words a user can act on
 };

@@ -18,19 +18,19 @@ std::string_view WaitingFileOf(DatabaseType type) {
     return type == DatabaseType::Original ? OriginalFileName : CustomFileName;
 }
 
-DatabaseFileCheck CheckDatabaseFile(Platform& p, std::string_view path) {
-    const std::optional<std::string> text = p.readFile(path);
+DatabaseFileCheck CheckDatabaseFile(Files& files, std::string_view path) {
+    const std::optional<std::string> text = files.readFile(path);
     if (!text) return {};
     LoadResult cut = CutDatabaseText(*text);
     if (!cut.db) return {true, std::move(cut.error), {}};
     return {true, {}, std::move(cut.db->settingsLine)};
 }
 
-FileStatus SwitchDatabaseFiles(Platform& p, DatabaseType to) {
+FileStatus SwitchDatabaseFiles(Files& files, DatabaseType to) {
     const DatabaseType from =
         to == DatabaseType::Original ? DatabaseType::Custom : DatabaseType::Original;
-    const std::string working = DataFilePath(p, DatabaseFileName);
-    FileStatus kept = p.copyFile(working, DataFilePath(p, WaitingFileOf(from)));
+    const std::string working = DataFilePath(files, DatabaseFileName);
+    FileStatus kept = files.copyFile(working, DataFilePath(files, WaitingFileOf(from)));
     if (!kept.ok) return kept;
-    return p.copyFile(DataFilePath(p, WaitingFileOf(to)), working);
+    return files.copyFile(DataFilePath(files, WaitingFileOf(to)), working);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Files.h"
 
 #include <optional>
 #include <string>
@@ -24,14 +24,14 @@ std::string_view WaitingFileOf(DatabaseType type);
 // What the next start would make of the file at path: whether it can be read at all, why it
 // could not be used (empty when it can), in words a user can act on, and the settings line of a
 // usable one, to read its type from.
-struct DatabaseFileCheck {
+struct [[nodiscard]] DatabaseFileCheck {
     bool readable = false;
     std::string problem;
     std::string settingsLine;
 };
-DatabaseFileCheck CheckDatabaseFile(Platform& p, std::string_view path);
+DatabaseFileCheck CheckDatabaseFile(Files& files, std::string_view path);
 
 // Keeps the working file under the name of the type being left, then makes the waiting file of
 // the type switched to the working one. Each copy replaces its target whole or not at all; when
 // the second copy fails, the working file is still the one it was.
-FileStatus SwitchDatabaseFiles(Platform& p, DatabaseType to);
+FileStatus SwitchDatabaseFiles(Files& files, DatabaseType to);

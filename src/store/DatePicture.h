@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Clock.h"
 
 #include <string>
 #include <string_view>

@@ -25,6 +25,12 @@ Line NextLine(std::string_view s) {
     return {s.substr(0, end), s.substr(next), true};
 }
 
+// The dictionary's window forward, or the program started when no such window is open. False
+// when neither worked, so that nothing is typed into whatever else has the focus.
+bool ActivateDictionary(DesktopWindows& windows, Programs& programs, const DictionaryConfig& d) {
+    return windows.activateWindowByTitle(d.windowTitle) || programs.startProgram(d.programPath);
+}
+
 } // namespace
 
 DictionaryConfig ParseDictionarySettings(std::string_view text) {
@@ -41,26 +47,22 @@ DictionaryConfig ParseDictionarySettings(std::string_view text) {
     return d;
 }
 
-DictionaryConfig LoadDictionarySettings(Platform& p) {
-    const std::string text = ReadWholeFile(p, DictionaryFileName);
+DictionaryConfig LoadDictionarySettings(Files& files) {
+    const std::string text = ReadWholeFile(files, DictionaryFileName);
     if (text == FileNotFoundText) return {};
     DictionaryConfig d = ParseDictionarySettings(text);
     if (d.programPath.empty()) return d;
-    d.available = p.fileExists(d.programPath);
-    if (d.programPath == kWordWeb && p.fileExists(kWordWebNoTray)) {
+    d.available = files.fileExists(d.programPath);
+    if (d.programPath == kWordWeb && files.fileExists(kWordWebNoTray)) {
         d.programPath = kWordWebNoTray;
         d.windowTitle = "WordWeb";
     }
     return d;
 }
 
-bool ActivateDictionary(Platform& p, const DictionaryConfig& d) {
-    return p.activateWindowByTitle(d.windowTitle) || p.startProgram(d.programPath);
-}
-
 void TypeIntoDictionary(Platform& p, KeyOutState& k, const DictionaryConfig& d,
                         std::string_view word) {
-    if (!d.available || !ActivateDictionary(p, d)) return;
+    if (!d.available || !ActivateDictionary(p, p, d)) return;
     Pause(p, 0.1f);
     TypeKeyScript(p, k, word);
     Pause(p, 0.02f);

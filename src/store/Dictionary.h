@@ -25,11 +25,7 @@ DictionaryConfig ParseDictionarySettings(std::string_view text);
 
 // Reads the dictionary file of the program folder. A missing file, or one without a program and
 // a window title, leaves the dictionary unavailable.
-DictionaryConfig LoadDictionarySettings(Platform& p);
-
-// Brings the dictionary's window forward, or starts the program when no such window is open.
-// False when neither worked, so that nothing is typed into whatever else has the focus.
-bool ActivateDictionary(Platform& p, const DictionaryConfig& d);
+DictionaryConfig LoadDictionarySettings(Files& files);
 
 // The look-up: the dictionary in front, the word and the closing script typed into it. Does
 // nothing while the dictionary is unavailable.

@@ -108,11 +108,11 @@ std::string FormatPreferences(const Preferences& prefs) {
     return out;
 }
 
-PreferencesRead LoadPreferences(Platform& p) {
+PreferencesRead LoadPreferences(Files& p) {
     const std::optional<std::string> text = p.readFile(DataFilePath(p, PreferencesFileName));
     return text ? ParsePreferences(*text) : PreferencesRead{};
 }
 
-FileStatus SavePreferences(Platform& p, const Preferences& prefs) {
+FileStatus SavePreferences(Files& p, const Preferences& prefs) {
     return p.writeFile(DataFilePath(p, PreferencesFileName), FormatPreferences(prefs));
 }

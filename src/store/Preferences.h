@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Files.h"
 
 #include <optional>
 #include <string>
@@ -34,5 +34,5 @@ PreferencesRead ParsePreferences(std::string_view text);
 std::string FormatPreferences(const Preferences& prefs);
 
 // A missing file gives the defaults and no problem.
-PreferencesRead LoadPreferences(Platform& p);
-[[nodiscard]] FileStatus SavePreferences(Platform& p, const Preferences& prefs);
+PreferencesRead LoadPreferences(Files& p);
+[[nodiscard]] FileStatus SavePreferences(Files& p, const Preferences& prefs);

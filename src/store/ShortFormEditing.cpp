@@ -9,15 +9,15 @@ constexpr std::size_t kEditorRecordsLimit = 5000;
 
 } // namespace
 
-AddResult AddRecordInteractively(Platform& p, Database& db, bool messagesEnabled,
+AddResult AddRecordInteractively(Dialogs& dialogs, Database& db, bool messagesEnabled,
                                  std::string_view shortForm, std::string_view expansionWithMark) {
     const AddResult r = AddRecord(db, AddMode::N, false, {}, shortForm, expansionWithMark);
     const std::string_view message = AddOutcomeMessage(r.outcome);
     if (message.empty()) return r;
     if (messagesEnabled)
-        p.messageBox(message, "Quibnote", MsgButtons::Ok, MsgIcon::Information);
+        dialogs.messageBox(message, "Quibnote", MsgButtons::Ok, MsgIcon::Information);
     else
-        p.beep();
+        dialogs.beep();
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
 #include "store/AddRecord.h"
 #include "store/Database.h"
 
@@ -17,7 +18,7 @@ struct EditorState {
 
 // The add operation as the user meets it: a refusal is shown as its message (or, with messages
 // off, a beep) and leaves the database as it was.
-AddResult AddRecordInteractively(Platform& p, Database& db, bool messagesEnabled,
+AddResult AddRecordInteractively(Dialogs& dialogs, Database& db, bool messagesEnabled,
                                  std::string_view shortForm, std::string_view expansionWithMark);
 
 // The records of a group from index `from` on, as the user reads them, without a leading line

@@ -9,7 +9,11 @@ void AddEditMenuHandlers(Handlers& h) {
     h.menus.emplace("mnuCalcPaste", CalcPasteCommand);
     h.events.emplace(EventKey("frmKeyvane", "cmdCPaste", UserAction::Kind::Click),
                      [](App& app, const UserAction&) { CalcPasteCommand(app); });
-    for (const FormulaSample& s : FormulaSamples())
-        if (!s.heading)
+    for (const FormulaSample& s : FormulaSamples()) {
+        // A heading only labels the entries below it: choosing it does nothing.
+        if (s.heading)
+            h.menus.emplace(std::string(s.menuName), [](App&) {});
+        else
             h.menus.emplace(std::string(s.menuName), [&s](App& app) { TypeFormulaSample(app, s); });
+    }
 }

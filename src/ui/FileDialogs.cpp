@@ -2,7 +2,7 @@
 
 #include "store/DataFile.h"
 
-std::string ChosenFile(Platform& p, std::string_view answer) {
+std::string ChosenFile(Files& files, std::string_view answer) {
     if (answer.find_first_of("/\\") != std::string_view::npos) return std::string(answer);
-    return DataFilePath(p, answer);
+    return DataFilePath(files, answer);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Files.h"
 
 #include <string>
 #include <string_view>
@@ -13,4 +13,4 @@ inline constexpr std::string_view kCustomListFilter =
 // The file a dialog's answer names. A desktop's dialog answers with a full path, taken as it
 // stands (a network path included); a bare name, as a test script answers, is a file of the
 // program folder.
-std::string ChosenFile(Platform& p, std::string_view answer);
+std::string ChosenFile(Files& files, std::string_view answer);

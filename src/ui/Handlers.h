@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/FormHost.h"
 
 #include <functional>
 #include <map>

@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeFiles.h"
 #include "StoreTestData.h"
 #include "store/DataFile.h"
 #include "store/DatabaseFile.h"
@@ -101,19 +101,19 @@ TEST(DatabaseFile, RefusesFilesItCannotUseAndSaysWhy) {
 }
 
 TEST(DataFile, NamesAreFullPathsOrFilesInTheProgramFolder) {
-    FakePlatform p;
-    EXPECT_EQ(DataFilePath(p, "QNDict.txt"), "/prog/QNDict.txt");
-    EXPECT_EQ(DataFilePath(p, "C:\\Lists\\my.clt"), "C:\\Lists\\my.clt");
-    EXPECT_EQ(DataFilePath(p, "/home/u/my.clt"), "/home/u/my.clt");
-    p.folder = "C:\\Quibnote";
-    EXPECT_EQ(DataFilePath(p, "QNDict.txt"), "C:\\Quibnote\\QNDict.txt");
+    FakeFiles disk;
+    EXPECT_EQ(DataFilePath(disk, "QNDict.txt"), "/prog/QNDict.txt");
+    EXPECT_EQ(DataFilePath(disk, "C:\\Lists\\my.clt"), "C:\\Lists\\my.clt");
+    EXPECT_EQ(DataFilePath(disk, "/home/u/my.clt"), "/home/u/my.clt");
+    disk.folder = "C:\\Quibnote";
+    EXPECT_EQ(DataFilePath(disk, "QNDict.txt"), "C:\\Quibnote\\QNDict.txt");
 }
 
 TEST(DataFile, ReadsGiveFixedTextsWhenTheFileIsMissing) {
-    FakePlatform p;
-    p.files["/prog/QNCustom.dta"] = "0 0 0 C1 Copyright\r\n\r\nazz\tazzz\r\n";
-    EXPECT_EQ(FirstLineOfFile(p, "QNCustom.dta"), "0 0 0 C1 Copyright");
-    EXPECT_EQ(ReadWholeFile(p, "QNCustom.dta"), p.files["/prog/QNCustom.dta"]);
-    EXPECT_EQ(FirstLineOfFile(p, "QNOrig.dta"), "FileError");
-    EXPECT_EQ(ReadWholeFile(p, "QNTips.txt"), "File not found!");
+    FakeFiles disk;
+    disk.files["/prog/QNCustom.dta"] = "0 0 0 C1 Copyright\r\n\r\nazz\tazzz\r\n";
+    EXPECT_EQ(FirstLineOfFile(disk, "QNCustom.dta"), "0 0 0 C1 Copyright");
+    EXPECT_EQ(ReadWholeFile(disk, "QNCustom.dta"), disk.files["/prog/QNCustom.dta"]);
+    EXPECT_EQ(FirstLineOfFile(disk, "QNOrig.dta"), "FileError");
+    EXPECT_EQ(ReadWholeFile(disk, "QNTips.txt"), "File not found!");
 }

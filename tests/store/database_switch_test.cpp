@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeFiles.h"
 #include "store/DatabaseSwitch.h"
 
 #include <gtest/gtest.h>
@@ -26,34 +26,34 @@ TEST(DatabaseSwitch, TypesFromTheSettingsLineAndFromAnImportsFirstLine) {
 }
 
 TEST(DatabaseSwitch, TheWorkingFileIsKeptBeforeTheOtherTakesItsPlace) {
-    FakePlatform p;
-    p.files["/prog/QNhForms.dta"] = Custom + "bk\tbook\r\n";
-    p.files["/prog/QNOrig.dta"] = Original;
-    ASSERT_TRUE(SwitchDatabaseFiles(p, DatabaseType::Original).ok);
-    EXPECT_EQ(p.files["/prog/QNCustom.dta"], Custom + "bk\tbook\r\n");
-    EXPECT_EQ(p.files["/prog/QNhForms.dta"], Original);
+    FakeFiles disk;
+    disk.files["/prog/QNhForms.dta"] = Custom + "bk\tbook\r\n";
+    disk.files["/prog/QNOrig.dta"] = Original;
+    ASSERT_TRUE(SwitchDatabaseFiles(disk, DatabaseType::Original).ok);
+    EXPECT_EQ(disk.files["/prog/QNCustom.dta"], Custom + "bk\tbook\r\n");
+    EXPECT_EQ(disk.files["/prog/QNhForms.dta"], Original);
 }
 
 TEST(DatabaseSwitch, AFailedKeepingCopySwitchesNothing) {
-    FakePlatform p;
-    p.files["/prog/QNhForms.dta"] = Original;
-    p.files["/prog/QNCustom.dta"] = Custom;
-    p.failWrites = true;
-    EXPECT_FALSE(SwitchDatabaseFiles(p, DatabaseType::Custom).ok);
-    EXPECT_EQ(p.files["/prog/QNhForms.dta"], Original);
-    EXPECT_EQ(p.files["/prog/QNCustom.dta"], Custom);
-    EXPECT_FALSE(p.files.contains("/prog/QNOrig.dta"));
+    FakeFiles disk;
+    disk.files["/prog/QNhForms.dta"] = Original;
+    disk.files["/prog/QNCustom.dta"] = Custom;
+    disk.failWrites = true;
+    EXPECT_FALSE(SwitchDatabaseFiles(disk, DatabaseType::Custom).ok);
+    EXPECT_EQ(disk.files["/prog/QNhForms.dta"], Original);
+    EXPECT_EQ(disk.files["/prog/QNCustom.dta"], Custom);
+    EXPECT_FALSE(disk.files.contains("/prog/QNOrig.dta"));
 }
 
 TEST(DatabaseSwitch, AFileIsCheckedAsTheNextStartWouldLoadIt) {
-    FakePlatform p;
-    EXPECT_FALSE(CheckDatabaseFile(p, "/prog/QNOrig.dta").readable);
-    p.files["/prog/QNOrig.dta"] = "just some text\r\n";
-    DatabaseFileCheck check = CheckDatabaseFile(p, "/prog/QNOrig.dta");
+    FakeFiles disk;
+    EXPECT_FALSE(CheckDatabaseFile(disk, "/prog/QNOrig.dta").readable);
+    disk.files["/prog/QNOrig.dta"] = "just some text\r\n";
+    DatabaseFileCheck check = CheckDatabaseFile(disk, "/prog/QNOrig.dta");
     EXPECT_TRUE(check.readable);
     EXPECT_FALSE(check.problem.empty());
-    p.files["/prog/QNOrig.dta"] = Original;
-    check = CheckDatabaseFile(p, "/prog/QNOrig.dta");
+    disk.files["/prog/QNOrig.dta"] = Original;
+    check = CheckDatabaseFile(disk, "/prog/QNOrig.dta");
     EXPECT_TRUE(check.problem.empty());
     EXPECT_EQ(check.settingsLine, "0 0 0 -- Copyright sample");
 }

@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeFiles.h"
 #include "platform/sim/SimDesktop.h"
 #include "store/Dictionary.h"
 
@@ -32,30 +32,30 @@ TEST(Dictionary, TheFileGivesProgramTitleAndClosingScript) {
 }
 
 TEST(Dictionary, AvailableOnlyWhenTheProgramIsThere) {
-    FakePlatform p;
-    EXPECT_FALSE(LoadDictionarySettings(p).available); // no file at all
-    p.files["/prog/QNDict.txt"] = "/opt/dict\r\nDict\r\n{N1}";
-    EXPECT_FALSE(LoadDictionarySettings(p).available);
-    p.files["/opt/dict"] = "";
-    const DictionaryConfig d = LoadDictionarySettings(p);
+    FakeFiles disk;
+    EXPECT_FALSE(LoadDictionarySettings(disk).available); // no file at all
+    disk.files["/prog/QNDict.txt"] = "/opt/dict\r\nDict\r\n{N1}";
+    EXPECT_FALSE(LoadDictionarySettings(disk).available);
+    disk.files["/opt/dict"] = "";
+    const DictionaryConfig d = LoadDictionarySettings(disk);
     EXPECT_TRUE(d.available);
     EXPECT_EQ(d.programPath, "/opt/dict");
 }
 
 TEST(Dictionary, WordWebWithoutItsTrayIconIsPreferred) {
-    FakePlatform p;
+    FakeFiles disk;
     const std::string tray = "C:\\Program Files\\WordWeb\\wweb32.exe";
     const std::string noTray = "C:\\Program Files\\WordWeb\\wwnotray.exe";
-    p.files["/prog/QNDict.txt"] = tray + "\r\nWordWeb - dictionary\r\n{N1}";
-    p.files[noTray] = "";
-    DictionaryConfig d = LoadDictionarySettings(p);
+    disk.files["/prog/QNDict.txt"] = tray + "\r\nWordWeb - dictionary\r\n{N1}";
+    disk.files[noTray] = "";
+    DictionaryConfig d = LoadDictionarySettings(disk);
     EXPECT_EQ(d.programPath, noTray);
     EXPECT_EQ(d.windowTitle, "WordWeb");
     EXPECT_FALSE(d.available); // decided by the program the file names
-    p.files[tray] = "";
-    EXPECT_TRUE(LoadDictionarySettings(p).available);
-    p.files.erase(noTray);
-    d = LoadDictionarySettings(p);
+    disk.files[tray] = "";
+    EXPECT_TRUE(LoadDictionarySettings(disk).available);
+    disk.files.erase(noTray);
+    d = LoadDictionarySettings(disk);
     EXPECT_EQ(d.programPath, tray);
     EXPECT_EQ(d.windowTitle, "WordWeb - dictionary");
 }

@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeFiles.h"
 #include "store/Preferences.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ TEST(Preferences, WhatIsWrittenReadsBackTheSame) {
     prefs.terminals = {"mlterm", "st"};
     prefs.pausedPrograms = {"notepad"};
     prefs.startAtLogin = true;
-    FakePlatform p;
+    FakeFiles p;
     ASSERT_TRUE(SavePreferences(p, prefs).ok);
     const PreferencesRead read = LoadPreferences(p);
     EXPECT_EQ(read.prefs, prefs);
@@ -18,7 +18,7 @@ TEST(Preferences, WhatIsWrittenReadsBackTheSame) {
 }
 
 TEST(Preferences, AMissingFileOrKeyGivesTheDefaults) {
-    FakePlatform p;
+    FakeFiles p;
     const PreferencesRead none = LoadPreferences(p);
     EXPECT_EQ(none.prefs, Preferences{});
     EXPECT_TRUE(none.problems.empty());

@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeFiles.h"
 #include "StoreTestData.h"
 #include "store/DataFile.h"
 #include "store/Save.h"
@@ -19,29 +19,29 @@ std::string SampleFile(std::string_view settingsLine) {
 } // namespace
 
 TEST(LoadDatabase, SavingWithoutRebuildWritesTheFileBackByteForByte) {
-    FakePlatform p;
+    FakeFiles disk;
     // An odd but legal settings line: nothing in it may be normalised by a plain save.
     const std::string file = SampleFile("3  x 16748688 2150.0 0 0 0 1 -- Copyright  Loffe, 2003 ");
-    p.files[Path] = file;
-    LoadResult r = LoadDatabase(p);
+    disk.files[Path] = file;
+    LoadResult r = LoadDatabase(disk);
     ASSERT_TRUE(r.db) << r.error;
     r.db->databaseChanged = true;
-    const FileStatus s = SaveDatabase(p, *r.db, ParseSettings(r.db->settingsLine), false);
+    const FileStatus s = SaveDatabase(disk, *r.db, ParseSettings(r.db->settingsLine), false);
     EXPECT_TRUE(s.ok);
-    EXPECT_EQ(p.files[Path], file);
+    EXPECT_EQ(disk.files[Path], file);
     EXPECT_FALSE(r.db->databaseChanged);
 }
 
 TEST(LoadDatabase, ErrorNamesTheFileAndTheProblem) {
-    FakePlatform p;
-    LoadResult r = LoadDatabase(p);
+    FakeFiles disk;
+    LoadResult r = LoadDatabase(disk);
     EXPECT_FALSE(r.db);
     EXPECT_EQ(r.error, "The database file /prog/QNhForms.dta cannot be read.");
 
     std::string file = SampleFile("0");
     file.erase(file.find(Rec("qzz", "qzzz")), Rec("qzz", "qzzz").size());
-    p.files[Path] = file;
-    r = LoadDatabase(p);
+    disk.files[Path] = file;
+    r = LoadDatabase(disk);
     EXPECT_FALSE(r.db);
     EXPECT_EQ(
         r.error,
@@ -49,42 +49,42 @@ TEST(LoadDatabase, ErrorNamesTheFileAndTheProblem) {
 }
 
 TEST(SaveDatabase, RebuildWritesTheOptionsAndClearsBothFlags) {
-    FakePlatform p;
-    p.files[Path] = SampleFile("0 0 0 -- Copyright 2026");
-    LoadResult r = LoadDatabase(p);
+    FakeFiles disk;
+    disk.files[Path] = SampleFile("0 0 0 -- Copyright 2026");
+    LoadResult r = LoadDatabase(disk);
     ASSERT_TRUE(r.db);
     Options o = ParseSettings(r.db->settingsLine);
     o.useLevel = 3;
     r.db->databaseChanged = r.db->settingsChanged = true;
-    ASSERT_TRUE(SaveDatabase(p, *r.db, o, true).ok);
+    ASSERT_TRUE(SaveDatabase(disk, *r.db, o, true).ok);
     EXPECT_EQ(r.db->settingsLine, BuildSettingsLine(o));
-    EXPECT_EQ(p.files[Path], DatabaseText(*r.db));
-    EXPECT_EQ(ParseSettings(FirstLineOfFile(p, "QNhForms.dta")).useLevel, 3);
+    EXPECT_EQ(disk.files[Path], DatabaseText(*r.db));
+    EXPECT_EQ(ParseSettings(FirstLineOfFile(disk, "QNhForms.dta")).useLevel, 3);
     EXPECT_FALSE(r.db->databaseChanged);
     EXPECT_FALSE(r.db->settingsChanged);
 }
 
 TEST(SaveDatabase, WithoutRebuildTheSettingsFlagStays) {
-    FakePlatform p;
+    FakeFiles disk;
     Database db = FilledDatabase("0 0 0");
     db.databaseChanged = db.settingsChanged = true;
-    ASSERT_TRUE(SaveDatabase(p, db, Options{}, false).ok);
+    ASSERT_TRUE(SaveDatabase(disk, db, Options{}, false).ok);
     EXPECT_FALSE(db.databaseChanged);
     EXPECT_TRUE(db.settingsChanged);
-    EXPECT_EQ(p.files[Path].substr(0, 7), "0 0 0\r\n");
+    EXPECT_EQ(disk.files[Path].substr(0, 7), "0 0 0\r\n");
 }
 
 TEST(SaveDatabase, FailedWriteReportsAndChangesNothing) {
-    FakePlatform p;
-    p.failWrites = true;
+    FakeFiles disk;
+    disk.failWrites = true;
     Database db = FilledDatabase("0 0 0");
     db.databaseChanged = db.settingsChanged = true;
     Options o;
     o.useLevel = 5;
-    const FileStatus s = SaveDatabase(p, db, o, true);
+    const FileStatus s = SaveDatabase(disk, db, o, true);
     EXPECT_FALSE(s.ok);
     EXPECT_EQ(s.error, "disk full");
-    EXPECT_EQ(p.writes, 1);
+    EXPECT_EQ(disk.writes, 1);
     EXPECT_TRUE(db.databaseChanged);
     EXPECT_TRUE(db.settingsChanged);
     EXPECT_EQ(db.settingsLine, "0 0 0"); // the rebuilt line is taken only with the write

@@ -51,7 +51,9 @@ TEST(AddRecordInteractively, RefusalsAreShownAndLeaveTheGroup) {
         Database db = FilledDatabase();
         const int g = GroupIndex(c.before[2]);
         db.groups[g] = c.before;
-        AddRecordInteractively(sim, db, c.messages, c.shortForm, c.expansion);
+        const AddResult r = AddRecordInteractively(sim, db, c.messages, c.shortForm, c.expansion);
+        const bool changed = r.outcome == AddOutcome::Stored || r.outcome == AddOutcome::Deleted;
+        EXPECT_EQ(changed, !c.after.empty()) << c.shortForm;
         const std::vector<std::string> shown = sim.takeMessages();
         EXPECT_EQ(shown.empty() ? "" : shown.front(), c.message) << c.shortForm << c.expansion;
         EXPECT_LE(shown.size(), 1u);

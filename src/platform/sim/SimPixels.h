@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Screen.h"
 #include "platform/sim/SimEditor.h"
 
 #include <cstdint>
