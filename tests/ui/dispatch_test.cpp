@@ -1,5 +1,5 @@
-#include "ui/App.h"
 #include "platform/sim/SimDesktop.h"
+#include "ui/App.h"
 #include "ui/ColorDialog.h"
 #include "ui/CustomizeDialog.h"
 #include "ui/Dispatch.h"
