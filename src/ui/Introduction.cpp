@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "engine/Display.h"
+#include "ui/ControlNames.h"
 #include "ui/Handlers.h"
 
 namespace {
@@ -42,6 +43,6 @@ void cmdIntro_Click(App& app) {
 }
 
 void AddIntroductionHandlers(Handlers& h) {
-    h.events.emplace(EventKey("frmKeyvane", "cmdIntro", UserAction::Kind::Click),
+    h.events.emplace(EventKey(kFrmKeyvane, kCmdIntro, UserAction::Kind::Click),
                      [](App& app, const UserAction&) { cmdIntro_Click(app); });
 }

@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "engine/Display.h"
 #include "platform/text.h"
+#include "ui/ControlNames.h"
 #include "ui/Handlers.h"
 
 #include <cmath>
@@ -109,7 +110,7 @@ void ShowStatisticsWhileTyping(App& app) {
 }
 
 void AddStatisticsHandlers(Handlers& h) {
-    h.menus.emplace("mnuPosition", ShowStatisticsWindow);
-    h.menus.emplace("mnuDispStatsTyping", ToggleWhileTyping);
-    h.menus.emplace("mnuDispStatsEnd", ToggleAtClose);
+    h.menus.emplace(kMnuPosition, ShowStatisticsWindow);
+    h.menus.emplace(kMnuDispStatsTyping, ToggleWhileTyping);
+    h.menus.emplace(kMnuDispStatsEnd, ToggleAtClose);
 }
