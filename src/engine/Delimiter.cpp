@@ -42,8 +42,7 @@ void TypeExpansion(App& app, const PassReadings& k) {
     Platform& p = app.platform;
     ExpansionState& x = app.engine.expansion;
     const LocalTime now = p.localTime();
-    std::string output = ReplaceWithMarkers(x.pendingOutput, "`", "\r", MarkerMode::Typing, now);
-    output = ReplaceWithMarkers(output, "///", "\t", MarkerMode::Typing, now);
+    std::string output = RenderForTyping(x.pendingOutput, now);
     // An erase mark inside the completion erases as the leading ones do.
     std::replace(output.begin(), output.end(), mark::Erase, '\b');
     if (k.shift) {
@@ -87,12 +86,6 @@ bool RunDelimiterSequence(App& app, const PassReadings& k) {
     ++app.stats.charsTyped;
     AccumulateTypingTime(app);
     DiscardShiftAndCapsLock(p);
-    if (!x.queuedText.empty()) {
-        TypeKeyScript(p, app.out, x.queuedText + w.currentChar);
-        if (PanelMayHide(app)) HidePanel(app);
-        x.queuedText.clear();
-        SetPanelWidth(app, kPanelBaseWidth);
-    }
     if (!MainWindowMinimized(app) && app.options.lookAhead) {
         app.engine.lookAhead.index = LookAheadState::kSuppressed;
         ShowStatisticsWhileTyping(app);
