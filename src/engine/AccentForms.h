@@ -11,7 +11,8 @@ struct AccentRow {
     std::string_view stored; // the accented word as a stored expansion holds it
 };
 
-// The rows in the order they are tried; the first row whose word matches wins.
+// The rows in the order they are tried; the first row whose word matches wins. The database
+// generator (tools/dbgen) makes the built-in accent records from them.
 std::span<const AccentRow> AccentRows();
 
 // The text the check looks for: the stored form of the word's row, or the word itself.

@@ -42,8 +42,7 @@ void TypeExpansion(Core& core, const PassReadings& k) {
     Platform& p = core.platform;
     ExpansionState& x = core.engine.expansion;
     const LocalTime now = p.localTime();
-    std::string output = ReplaceWithMarkers(x.pendingOutput, "`", "\r", MarkerMode::Typing, now);
-    output = ReplaceWithMarkers(output, "///", "\t", MarkerMode::Typing, now);
+    std::string output = RenderForTyping(x.pendingOutput, now);
     // An erase mark inside the completion erases as the leading ones do.
     std::replace(output.begin(), output.end(), mark::Erase, '\b');
     if (k.shift) {
@@ -87,12 +86,6 @@ bool RunDelimiterSequence(Core& core, const PassReadings& k) {
     ++core.stats.charsTyped;
     AccumulateTypingTime(core);
     DiscardShiftAndCapsLock(p);
-    if (!x.queuedText.empty()) {
-        TypeKeyScript(p, core.out, x.queuedText + w.currentChar);
-        if (PanelMayHide(core.options)) core.windows.hidePanel();
-        x.queuedText.clear();
-        core.windows.setPanelWidth(kPanelBaseWidth);
-    }
     if (!core.windows.mainWindowMinimized() && core.options.lookAhead) {
         core.engine.lookAhead.index = LookAheadState::kSuppressed;
         core.windows.showStatisticsWhileTyping();

@@ -45,7 +45,6 @@ struct ExpansionState {
     std::string pendingSuffix;
     bool highlightShown = false; // a suggestion is typed and selected in the target window
     std::int16_t floatingPanelCycle = 1;
-    std::string queuedText; // left by the short-form editor, typed with the next delimiter
 };
 
 // The lists of longer short forms shown in the display box while the user pauses.

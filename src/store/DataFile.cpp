@@ -18,12 +18,6 @@ std::string DataFilePath(Files& files, std::string_view name) {
     return folder.append(name);
 }
 
-std::string FirstLineOfFile(Files& files, std::string_view name) {
-    const std::optional<std::string> text = files.readFile(DataFilePath(files, name));
-    if (!text) return std::string(FileErrorText);
-    return text->substr(0, text->find_first_of("\r\n"));
-}
-
 std::string ReadWholeFile(Files& files, std::string_view name) {
     std::optional<std::string> text = files.readFile(DataFilePath(files, name));
     if (!text) return std::string(FileNotFoundText);

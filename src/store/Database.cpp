@@ -67,12 +67,3 @@ ActiveList ActiveListOfGroup(std::string_view group, int useLevel) {
     }
     return list;
 }
-
-int CountInGroup(std::string_view group, std::string_view text) {
-    if (text.empty()) return 0;
-    int count = 0;
-    for (std::size_t p = group.find(text, 1); p != std::string_view::npos;
-         p = group.find(text, p + text.size()))
-        ++count;
-    return count;
-}

@@ -50,7 +50,3 @@ struct ActiveList {
     int count = 0;
 };
 ActiveList ActiveListOfGroup(std::string_view group, int useLevel);
-
-// Occurrences of text in a group, searched from the group's second character on (so the
-// group's own leading CR is not counted).
-int CountInGroup(std::string_view group, std::string_view text);

@@ -4,6 +4,7 @@
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Handlers.h"
 #include "ui/MultiClipboard.h"
 #include "ui/QuibListWindow.h"
@@ -55,28 +56,27 @@ void CalculateCapturedClip(App& app) {
 }
 
 void AddClipHandlers(Handlers& h) {
-    h.menus.emplace("mnuCopy", mnuCopy);
-    h.menus.emplace("mnuCut", mnuCut);
-    h.menus.emplace("mnuPaste", mnuPaste);
-    h.menus.emplace("mnuCCP", mnuCCP);
-    h.menus.emplace("mnuMultiPaste", mnuMultiPaste);
-    h.menus.emplace("mnuPasteToPick", mnuPasteToPick);
-    h.menus.emplace("mnuPick", mnuPick);
+    h.menus.emplace(kMnuCopy, mnuCopy);
+    h.menus.emplace(kMnuCut, mnuCut);
+    h.menus.emplace(kMnuPaste, mnuPaste);
+    h.menus.emplace(kMnuCCP, mnuCCP);
+    h.menus.emplace(kMnuMultiPaste, mnuMultiPaste);
+    h.menus.emplace(kMnuPasteToPick, mnuPasteToPick);
+    h.menus.emplace(kMnuPick, mnuPick);
     using K = UserAction::Kind;
-    const auto on = [&h](const char* form, const char* control, K kind,
+    const auto on = [&h](std::string_view form, std::string_view control, K kind,
                          void (*handler)(App&, const UserAction&)) {
         h.events.emplace(EventKey(form, control, kind), handler);
     };
-    on("frmKeyvane", "cmdCopy", K::Click, [](App& app, const UserAction&) { mnuCopy(app); });
-    on("frmKeyvane", "cmdCSPaste", K::Click,
+    on(kFrmKeyvane, kCmdCopy, K::Click, [](App& app, const UserAction&) { mnuCopy(app); });
+    on(kFrmKeyvane, kCmdCSPaste, K::Click,
        [](App& app, const UserAction&) { mnuPasteToPick(app); });
-    on("frmKeyvane", "cmdMPaste", K::Click,
-       [](App& app, const UserAction&) { mnuMultiPaste(app); });
-    on("frmKeyvane", "txtDisplay", K::MouseDown,
+    on(kFrmKeyvane, kCmdMPaste, K::Click, [](App& app, const UserAction&) { mnuMultiPaste(app); });
+    on(kFrmKeyvane, kTxtDisplay, K::MouseDown,
        [](App& app, const UserAction& a) { txtDisplay_MouseDown(app, a.y); });
-    on("frmPick", "txtExp", K::MouseDown,
+    on(kFrmPick, kTxtExp, K::MouseDown,
        [](App& app, const UserAction& a) { txtExp_MouseDown(app, a.x, a.y); });
-    on("frmPick", "txtShFm", K::MouseDown,
+    on(kFrmPick, kTxtShFm, K::MouseDown,
        [](App& app, const UserAction& a) { txtShFm_MouseDown(app, a.y); });
-    on("frmPick", "", K::Close, [](App& app, const UserAction&) { CloseQuibList(app); });
+    on(kFrmPick, "", K::Close, [](App& app, const UserAction&) { CloseQuibList(app); });
 }

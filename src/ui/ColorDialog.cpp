@@ -1,6 +1,7 @@
 #include "ui/ColorDialog.h"
 
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Handlers.h"
 
 #include <algorithm>
@@ -13,30 +14,29 @@ enum class Target { Main, Buttons, QuibList, Panel };
 
 struct TargetInfo {
     Target target;
-    const char* checkBox;
+    std::string_view checkBox;
     const char* caption;
-    const char* defaultMenu;
+    std::string_view defaultMenu;
     std::uint32_t defaultColor;
     std::uint32_t Options::*stored;
 };
 
 constexpr std::array<TargetInfo, 4> kTargets = {{
-    {Target::Main, "chkMain", "Main window", "mnuDefCol", 0xFF9090, &Options::mainColor},
-    {Target::Buttons, "chkButtons", "Cmd Buttons", "mnuDefButtonColor", 0xFFC0C0,
+    {Target::Main, kChkMain, "Main window", kMnuDefCol, 0xFF9090, &Options::mainColor},
+    {Target::Buttons, kChkButtons, "Cmd Buttons", kMnuDefButtonColor, 0xFFC0C0,
      &Options::buttonColor},
-    {Target::QuibList, "chkQuibList", "Quib List", "mnuDefPickColor", 0x9EEBDF,
-     &Options::pickColor},
-    {Target::Panel, "chkDispPanel", "Display Panel", "mnuDefDispColor", 0x3CD5C2,
+    {Target::QuibList, kChkQuibList, "Quib List", kMnuDefPickColor, 0x9EEBDF, &Options::pickColor},
+    {Target::Panel, kChkDispPanel, "Display Panel", kMnuDefDispColor, 0x3CD5C2,
      &Options::panelColor},
 }};
 
-constexpr const char* kCommandButtons[] = {"cmdIntro", "cmdCopy", "cmdCPaste", "cmdCSPaste",
-                                           "cmdMPaste"};
-constexpr const char* kScrollBars[] = {"VScroll1", "VScroll2", "VScroll3"};
+constexpr std::string_view kCommandButtons[] = {kCmdIntro, kCmdCopy, kCmdCPaste, kCmdCSPaste,
+                                                kCmdMPaste};
+constexpr std::string_view kScrollBars[] = {kVScroll1, kVScroll2, kVScroll3};
 
-Control MakeControl(std::string name, ControlKind kind, std::string caption, TwipRect rect) {
+Control MakeControl(std::string_view name, ControlKind kind, std::string caption, TwipRect rect) {
     Control c;
-    c.name = std::move(name);
+    c.name = name;
     c.kind = kind;
     c.caption = std::move(caption);
     c.rect = rect;
@@ -47,15 +47,15 @@ std::uint32_t CurrentColor(App& app, Target t) {
     const Control* c = nullptr;
     switch (t) {
     case Target::Main:
-        c = FindControl(app.frmKeyvane, "txtDisplay");
+        c = FindControl(app.frmKeyvane, kTxtDisplay);
         break;
     case Target::Buttons:
-        c = FindControl(app.frmKeyvane, "cmdIntro");
+        c = FindControl(app.frmKeyvane, kCmdIntro);
         break;
     case Target::QuibList:
         return app.view.quibListColor;
     case Target::Panel:
-        c = FindControl(app.frmKVDisp, "lblKVDisp");
+        c = FindControl(app.frmKVDisp, kLblKVDisp);
         break;
     }
     return c ? c->color : 0;
@@ -64,10 +64,10 @@ std::uint32_t CurrentColor(App& app, Target t) {
 void Paint(App& app, Target t, std::uint32_t color) {
     switch (t) {
     case Target::Main:
-        if (Control* c = FindControl(app.frmKeyvane, "txtDisplay")) c->color = color;
+        if (Control* c = FindControl(app.frmKeyvane, kTxtDisplay)) c->color = color;
         break;
     case Target::Buttons:
-        for (const char* name : kCommandButtons)
+        for (const std::string_view name : kCommandButtons)
             if (Control* c = FindControl(app.frmKeyvane, name)) c->color = color;
         break;
     case Target::QuibList:
@@ -77,7 +77,7 @@ void Paint(App& app, Target t, std::uint32_t color) {
         break;
     case Target::Panel:
         app.frmKVDisp.color = color;
-        if (Control* c = FindControl(app.frmKVDisp, "lblKVDisp")) c->color = color;
+        if (Control* c = FindControl(app.frmKVDisp, kLblKVDisp)) c->color = color;
         break;
     }
 }
@@ -88,8 +88,8 @@ int ScrollValue(App& app, int i) {
 }
 
 void ShowColorLabels(App& app, std::uint32_t color) {
-    if (Control* hex = FindControl(app.frmColor, "lblHex")) hex->caption = ColorHex(color);
-    if (Control* dec = FindControl(app.frmColor, "lblDec"))
+    if (Control* hex = FindControl(app.frmColor, kLblHex)) hex->caption = ColorHex(color);
+    if (Control* dec = FindControl(app.frmColor, kLblDec))
         dec->caption = "Dec: " + std::to_string(color);
 }
 
@@ -115,7 +115,7 @@ void RestoreDefault(App& app, const TargetInfo& t) {
 
 Form MakeColorForm() {
     Form f;
-    f.name = "frmColor";
+    f.name = kFrmColor;
     f.caption = "Adjust Color";
     f.rect = {0, 0, 3600, 3900};
     for (int i = 0; i < 4; ++i) {
@@ -124,8 +124,8 @@ Form MakeColorForm() {
                                          {120, 120 + 300 * i, 1800, 255}));
     }
     // The samples over the scroll bars say which colour each one mixes in.
-    const std::pair<const char*, std::uint32_t> samples[] = {
-        {"lblBlue", 0xFF0000}, {"lblGreen", 0x00FF00}, {"lblRed", 0x0000FF}};
+    const std::pair<std::string_view, std::uint32_t> samples[] = {
+        {kLblBlue, 0xFF0000}, {kLblGreen, 0x00FF00}, {kLblRed, 0x0000FF}};
     for (int i = 0; i < 3; ++i) {
         Control sample =
             MakeControl(samples[i].first, ControlKind::Label, "", {2100 + 420 * i, 120, 300, 255});
@@ -136,8 +136,8 @@ Form MakeColorForm() {
         bar.max = 255;
         f.controls.push_back(bar);
     }
-    f.controls.push_back(MakeControl("lblHex", ControlKind::Label, "", {120, 1440, 1800, 255}));
-    f.controls.push_back(MakeControl("lblDec", ControlKind::Label, "", {120, 1740, 1800, 255}));
+    f.controls.push_back(MakeControl(kLblHex, ControlKind::Label, "", {120, 1440, 1800, 255}));
+    f.controls.push_back(MakeControl(kLblDec, ControlKind::Label, "", {120, 1740, 1800, 255}));
     return f;
 }
 
@@ -215,15 +215,15 @@ void RefreshColorMenu(App& app) {
 }
 
 void AddColorHandlers(Handlers& h) {
-    h.menus.emplace("mnuAdjustColor", OpenColorDialog);
+    h.menus.emplace(kMnuAdjustColor, OpenColorDialog);
     for (const TargetInfo& t : kTargets) {
         h.menus.emplace(t.defaultMenu, [&t](App& app) { RestoreDefault(app, t); });
-        h.events.emplace(EventKey("frmColor", t.checkBox, UserAction::Kind::Click),
+        h.events.emplace(EventKey(kFrmColor, t.checkBox, UserAction::Kind::Click),
                          [&t](App& app, const UserAction&) { TargetTicked(app, t); });
     }
-    for (const char* bar : kScrollBars)
-        h.events.emplace(EventKey("frmColor", bar, UserAction::Kind::Scroll),
+    for (const std::string_view bar : kScrollBars)
+        h.events.emplace(EventKey(kFrmColor, bar, UserAction::Kind::Scroll),
                          [](App& app, const UserAction&) { ChangeColor(app); });
-    h.events.emplace(EventKey("frmColor", "", UserAction::Kind::Close),
+    h.events.emplace(EventKey(kFrmColor, "", UserAction::Kind::Close),
                      [](App& app, const UserAction&) { CloseColorDialog(app); });
 }

@@ -1,6 +1,7 @@
 #include "ui/CustomizeDialog.h"
 
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Handlers.h"
 
 #include <algorithm>
@@ -14,9 +15,9 @@ namespace {
 
 constexpr int kMostSpaces = 100;
 
-Control MakeControl(std::string name, ControlKind kind, std::string caption, TwipRect rect) {
+Control MakeControl(std::string_view name, ControlKind kind, std::string caption, TwipRect rect) {
     Control c;
-    c.name = std::move(name);
+    c.name = name;
     c.kind = kind;
     c.caption = std::move(caption);
     c.rect = rect;
@@ -48,7 +49,7 @@ std::optional<double> NumberIn(std::string_view text) {
     return std::strtod(s.c_str(), nullptr);
 }
 
-void TakeEntry(App& app, const char* box, int& count) {
+void TakeEntry(App& app, std::string_view box, int& count) {
     const Control* c = FindControl(app.frmDat, box);
     const int entered = CountFromEntry(c ? c->text : std::string());
     if (entered == count) return;
@@ -66,22 +67,22 @@ void CloseCustomizeDialog(App& app) {
 
 Form MakeCustomizeForm() {
     Form f;
-    f.name = "frmDat";
+    f.name = kFrmDat;
     f.caption = "Quibnote Customize";
     f.rect = {0, 0, 4800, 3360};
     Control instructions = MakeControl(
-        "lblDatInfo", ControlKind::Label,
+        kLblDatInfo, ControlKind::Label,
         "Enter the number of spaces that Ctrl + Space is to type, from 0 to 100, and the number "
         "that Ctrl + \" is to type. An entry of 0 turns that key off.",
         {120, 120, 4455, 975});
     f.controls = {
         instructions,
-        MakeControl("lblDat1", ControlKind::Label,
+        MakeControl(kLblDat1, ControlKind::Label,
                     "Spaces for Ctl + Space:", {120, 1215, 2655, 255}),
-        MakeControl("txtDat1", ControlKind::TextBox, "", {2880, 1170, 855, 315}),
-        MakeControl("lblDat2", ControlKind::Label, "Spaces for Ctrl + \":", {120, 1695, 2655, 255}),
-        MakeControl("txtDat2", ControlKind::TextBox, "", {2880, 1650, 855, 315}),
-        MakeControl("cmdDat1", ControlKind::Button, "OK", {1800, 2280, 1215, 375}),
+        MakeControl(kTxtDat1, ControlKind::TextBox, "", {2880, 1170, 855, 315}),
+        MakeControl(kLblDat2, ControlKind::Label, "Spaces for Ctrl + \":", {120, 1695, 2655, 255}),
+        MakeControl(kTxtDat2, ControlKind::TextBox, "", {2880, 1650, 855, 315}),
+        MakeControl(kCmdDat1, ControlKind::Button, "OK", {1800, 2280, 1215, 375}),
     };
     return f;
 }
@@ -96,25 +97,23 @@ int CountFromEntry(std::string_view entry) {
 
 void OpenCustomizeDialog(App& app) {
     Form& f = app.frmDat;
-    if (Control* c = FindControl(f, "txtDat1"))
-        c->text = std::to_string(app.options.ctrlSpaceCount);
-    if (Control* c = FindControl(f, "txtDat2"))
-        c->text = std::to_string(app.options.ctrlQuoteCount);
+    if (Control* c = FindControl(f, kTxtDat1)) c->text = std::to_string(app.options.ctrlSpaceCount);
+    if (Control* c = FindControl(f, kTxtDat2)) c->text = std::to_string(app.options.ctrlQuoteCount);
     f.rect.left = std::max(0, app.frmKeyvane.rect.left - f.rect.width);
     f.rect.top = app.frmKeyvane.rect.top;
     app.platform.showForm(f, true);
 }
 
 void cmdDat1_Click(App& app) {
-    TakeEntry(app, "txtDat1", app.options.ctrlSpaceCount);
-    TakeEntry(app, "txtDat2", app.options.ctrlQuoteCount);
+    TakeEntry(app, kTxtDat1, app.options.ctrlSpaceCount);
+    TakeEntry(app, kTxtDat2, app.options.ctrlQuoteCount);
     CloseCustomizeDialog(app);
 }
 
 void AddCustomizeHandlers(Handlers& h) {
-    h.menus.emplace("mnuCtrlSpace", OpenCustomizeDialog);
-    h.events.emplace(EventKey("frmDat", "cmdDat1", UserAction::Kind::Click),
+    h.menus.emplace(kMnuCtrlSpace, OpenCustomizeDialog);
+    h.events.emplace(EventKey(kFrmDat, kCmdDat1, UserAction::Kind::Click),
                      [](App& app, const UserAction&) { cmdDat1_Click(app); });
-    h.events.emplace(EventKey("frmDat", "", UserAction::Kind::Close),
+    h.events.emplace(EventKey(kFrmDat, "", UserAction::Kind::Close),
                      [](App& app, const UserAction&) { CloseCustomizeDialog(app); });
 }

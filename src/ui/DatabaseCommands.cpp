@@ -4,6 +4,7 @@
 #include "store/DatabaseSwitch.h"
 #include "store/Save.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Editor.h"
 #include "ui/FileDialogs.h"
 
@@ -85,14 +86,14 @@ void SwitchTo(App& app, DatabaseType to, std::string_view title, std::string_vie
     EndProgram(app);
 }
 
-void SetItem(App& app, const char* name, std::string_view caption, bool enabled) {
+void SetItem(App& app, std::string_view name, std::string_view caption, bool enabled) {
     if (MenuItem* item = FindMenuItem(app.frmKeyvane, name)) {
         item->caption = caption;
         item->enabled = enabled;
     }
 }
 
-void EnableItem(App& app, const char* name, bool enabled) {
+void EnableItem(App& app, std::string_view name, bool enabled) {
     if (MenuItem* item = FindMenuItem(app.frmKeyvane, name)) item->enabled = enabled;
 }
 
@@ -100,16 +101,16 @@ void EnableItem(App& app, const char* name, bool enabled) {
 
 void RefreshFileMenu(App& app) {
     const bool open = !app.options.protectedMode;
-    EnableItem(app, "mnuExport", open);
-    EnableItem(app, "mnuImport", open);
-    if (MenuItem* exit = FindMenuItem(app.frmKeyvane, "mnuExit"))
+    EnableItem(app, kMnuExport, open);
+    EnableItem(app, kMnuImport, open);
+    if (MenuItem* exit = FindMenuItem(app.frmKeyvane, kMnuExit))
         exit->caption = open ? "E&xit and save" : "E&xit";
     if (TypeInUse(app) == DatabaseType::Custom) {
-        SetItem(app, "mnuCustomDB", "Using Custom database", false);
-        SetItem(app, "mnuOriginalDB", "Change to &Original database", open);
+        SetItem(app, kMnuCustomDB, "Using Custom database", false);
+        SetItem(app, kMnuOriginalDB, "Change to &Original database", open);
     } else {
-        SetItem(app, "mnuOriginalDB", "Using Original database", false);
-        SetItem(app, "mnuCustomDB", "Change to &Custom database", open);
+        SetItem(app, kMnuOriginalDB, "Using Original database", false);
+        SetItem(app, kMnuCustomDB, "Change to &Custom database", open);
     }
 }
 

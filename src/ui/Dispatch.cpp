@@ -75,13 +75,14 @@ bool HasHandler(const UserAction& action) {
 }
 
 void HandleUserAction(App& app, const UserAction& action) {
+    assert((HasHandler(action) || !MustBeAnsweredByApp(app, action)) &&
+           "a user action reached no handler");
     const Handlers& handlers = AllHandlers();
     if (action.kind == UserAction::Kind::Menu) {
         if (auto it = handlers.menus.find(action.control); it != handlers.menus.end())
-            return it->second(app);
+            it->second(app);
     } else if (auto it = handlers.events.find(EventKey(action.form, action.control, action.kind));
                it != handlers.events.end()) {
-        return it->second(app, action);
+        it->second(app, action);
     }
-    assert(!MustBeAnsweredByApp(app, action) && "a user action reached no handler");
 }

@@ -1,6 +1,7 @@
 #include "ui/Display.h"
 
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr std::string_view kRestOfListNote =
 } // namespace
 
 void SetDisplayText(App& app, std::string_view text) {
-    Control* box = FindControl(app.frmKeyvane, "txtDisplay");
+    Control* box = FindControl(app.frmKeyvane, kTxtDisplay);
     if (!box) return;
     if (text.size() <= kDisplayBoxLimit) {
         box->text = text;
@@ -23,7 +24,7 @@ void SetDisplayText(App& app, std::string_view text) {
 }
 
 std::string DisplayText(App& app) {
-    const Control* box = FindControl(app.frmKeyvane, "txtDisplay");
+    const Control* box = FindControl(app.frmKeyvane, kTxtDisplay);
     return box ? box->text : std::string();
 }
 
@@ -32,16 +33,16 @@ void SetMainCaption(App& app, std::string_view caption) {
 }
 
 void SetPanelCaption(App& app, std::string_view caption) {
-    if (Control* label = FindControl(app.frmKVDisp, "lblKVDisp")) label->caption = caption;
+    if (Control* label = FindControl(app.frmKVDisp, kLblKVDisp)) label->caption = caption;
 }
 
 std::string PanelCaption(App& app) {
-    const Control* label = FindControl(app.frmKVDisp, "lblKVDisp");
+    const Control* label = FindControl(app.frmKVDisp, kLblKVDisp);
     return label ? label->caption : std::string();
 }
 
 void SetPanelWidth(App& app, int twips) {
-    if (Control* label = FindControl(app.frmKVDisp, "lblKVDisp")) label->rect.width = twips;
+    if (Control* label = FindControl(app.frmKVDisp, kLblKVDisp)) label->rect.width = twips;
     app.frmKVDisp.rect.width = twips + 60;
 }
 

@@ -3,6 +3,7 @@
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Display.h"
 #include "ui/Handlers.h"
 
@@ -187,11 +188,11 @@ void DragPanel(App& app, int x, int y) {
 }
 
 void AddDisplayPanelHandlers(Handlers& h) {
-    h.menus.emplace("mnuDispPanel", UsePanelMenu);
-    h.menus.emplace("mnuHighlightDisp", HighlightMenu);
-    h.menus.emplace("mnuAnchor", AnchorMenu);
-    h.menus.emplace("mnuVisibility", VisibilityMenu);
-    h.events.emplace(EventKey("frmKVDisp", "lblKVDisp", UserAction::Kind::MouseDown),
+    h.menus.emplace(kMnuDispPanel, UsePanelMenu);
+    h.menus.emplace(kMnuHighlightDisp, HighlightMenu);
+    h.menus.emplace(kMnuAnchor, AnchorMenu);
+    h.menus.emplace(kMnuVisibility, VisibilityMenu);
+    h.events.emplace(EventKey(kFrmKVDisp, kLblKVDisp, UserAction::Kind::MouseDown),
                      [](App& app, const UserAction& a) {
                          if (a.button == MouseButton::Left) DragPanel(app, a.x, a.y);
                      });

@@ -7,6 +7,7 @@
 #include "store/ShortFormEditing.h"
 #include "ui/AddShortForm.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Display.h"
 #include "ui/Handlers.h"
 #include "ui/QuibListWindow.h"
@@ -23,8 +24,8 @@ struct Boxes {
 
 Boxes EditorBoxes(App& app) {
     Form& f = app.frmEdit;
-    return {*FindControl(f, "txtShFm"), *FindControl(f, "txtExpTo"), *FindControl(f, "chkAdded"),
-            *FindControl(f, "chkActivated")};
+    return {*FindControl(f, kTxtShFm), *FindControl(f, kTxtExpTo), *FindControl(f, kChkAdded),
+            *FindControl(f, kChkActivated)};
 }
 
 std::string LowerCase(std::string text) {
@@ -112,9 +113,9 @@ void OpenEditor(App& app) {
     app.options.expanderOn = false;
     app.engine.editorOpen = true;
     f.rect.height = app.editor.height;
-    FindControl(f, "cmdCallDict")->visible = app.dictionary.available;
+    FindControl(f, kCmdCallDict)->visible = app.dictionary.available;
     // With protected mode on changes can still be tried out, but never written.
-    FindControl(f, "cmdExitSave")->enabled = !app.options.protectedMode;
+    FindControl(f, kCmdExitSave)->enabled = !app.options.protectedMode;
     const Boxes b = EditorBoxes(app);
     b.shortForm.text.clear();
     b.expansion.text.clear();
@@ -158,18 +159,18 @@ void txtShFm_Change(App& app) {
 }
 
 void AddEditorHandlers(Handlers& h) {
-    const auto on = [&h](const char* control, UserAction::Kind kind, void (*handler)(App&)) {
-        h.events.emplace(EventKey("frmEdit", control, kind),
+    const auto on = [&h](std::string_view control, UserAction::Kind kind, void (*handler)(App&)) {
+        h.events.emplace(EventKey(kFrmEdit, control, kind),
                          [handler](App& app, const UserAction&) { handler(app); });
     };
     using K = UserAction::Kind;
-    on("txtShFm", K::Change, txtShFm_Change);
-    on("cmdExitSave", K::Click, cmdExitSave_Click);
-    on("cmdRepeatNoSave", K::Click, cmdRepeatNoSave_Click);
-    on("cmdDelete", K::Click, cmdDelete_Click);
-    on("cmdPaste", K::Click, cmdPaste_Click);
-    on("cmdCallDict", K::Click, cmdCallDict_Click);
-    on("chkAdded", K::Click, chkAdded_Click);
-    on("chkActivated", K::Click, chkActivated_Click);
+    on(kTxtShFm, K::Change, txtShFm_Change);
+    on(kCmdExitSave, K::Click, cmdExitSave_Click);
+    on(kCmdRepeatNoSave, K::Click, cmdRepeatNoSave_Click);
+    on(kCmdDelete, K::Click, cmdDelete_Click);
+    on(kCmdPaste, K::Click, cmdPaste_Click);
+    on(kCmdCallDict, K::Click, cmdCallDict_Click);
+    on(kChkAdded, K::Click, chkAdded_Click);
+    on(kChkActivated, K::Click, chkActivated_Click);
     on("", K::Close, CloseEditor);
 }

@@ -1,3 +1,4 @@
+#include "ui/ControlNames.h"
 #include "ui/CustomListCommand.h"
 #include "ui/DatabaseCommands.h"
 #include "ui/Editor.h"
@@ -5,20 +6,20 @@
 #include "ui/Handlers.h"
 
 void AddFileMenuHandlers(Handlers& h) {
-    h.menus.emplace("mnuFile", RefreshFileMenu);
-    h.menus.emplace("mnuExport", ExportDatabase);
-    h.menus.emplace("mnuImport", ImportDatabase);
-    h.menus.emplace("mnuOriginalDB", ChangeToOriginalDatabase);
-    h.menus.emplace("mnuCustomDB", ChangeToCustomDatabase);
-    h.menus.emplace("mnuCustListAdd", [](App& app) { CustomList(app, ListAction::Adding); });
-    h.menus.emplace("mnuCustListRemove", [](App& app) { CustomList(app, ListAction::Removing); });
+    h.menus.emplace(kMnuFile, RefreshFileMenu);
+    h.menus.emplace(kMnuExport, ExportDatabase);
+    h.menus.emplace(kMnuImport, ImportDatabase);
+    h.menus.emplace(kMnuOriginalDB, ChangeToOriginalDatabase);
+    h.menus.emplace(kMnuCustomDB, ChangeToCustomDatabase);
+    h.menus.emplace(kMnuCustListAdd, [](App& app) { CustomList(app, ListAction::Adding); });
+    h.menus.emplace(kMnuCustListRemove, [](App& app) { CustomList(app, ListAction::Removing); });
     // The editor's suspension of the expander is not a setting of the user's to save.
-    h.menus.emplace("mnuExit", [](App& app) {
+    h.menus.emplace(kMnuExit, [](App& app) {
         CloseEditor(app);
         RunExitSequence(app);
     });
-    h.menus.emplace("mnuExitNoSave", ExitWithoutSaving);
-    h.events.emplace(EventKey("frmKeyvane", "", UserAction::Kind::Close),
+    h.menus.emplace(kMnuExitNoSave, ExitWithoutSaving);
+    h.events.emplace(EventKey(kFrmKeyvane, "", UserAction::Kind::Close),
                      [](App& app, const UserAction&) {
                          CloseEditor(app);
                          RunExitSequence(app);

@@ -1,6 +1,7 @@
 #include "ui/Geometry.h"
 
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Handlers.h"
 #include "ui/MainWindow.h"
 
@@ -119,14 +120,14 @@ void SetSmallWindow(App& app, bool on) {
 }
 
 void AddGeometryHandlers(Handlers& h) {
-    const std::pair<const char*, SizePreset> presets[] = {
-        {"mnuMRNormal", SizePreset::MiddleRight},       {"mnuTRSquare", SizePreset::TopRightSquare},
-        {"mnuBRSquare", SizePreset::BottomRightSquare}, {"mnuTRSmall", SizePreset::TopRightSmall},
-        {"mnuBRSmall", SizePreset::BottomRightSmall},   {"mnuReturnDefPos", SizePreset::Default},
-        {"mnuReturnStartup", SizePreset::Startup},
+    const std::pair<std::string_view, SizePreset> presets[] = {
+        {kMnuMRNormal, SizePreset::MiddleRight},       {kMnuTRSquare, SizePreset::TopRightSquare},
+        {kMnuBRSquare, SizePreset::BottomRightSquare}, {kMnuTRSmall, SizePreset::TopRightSmall},
+        {kMnuBRSmall, SizePreset::BottomRightSmall},   {kMnuReturnDefPos, SizePreset::Default},
+        {kMnuReturnStartup, SizePreset::Startup},
     };
     for (const auto& [menu, preset] : presets)
         h.menus.emplace(menu, [preset](App& app) { ChoosePreset(app, preset); });
-    h.menus.emplace("mnuSmallWindow",
+    h.menus.emplace(kMnuSmallWindow,
                     [](App& app) { SetSmallWindow(app, !app.options.smallWindow); });
 }

@@ -1,6 +1,7 @@
 #include "ui/Introduction.h"
 
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Display.h"
 #include "ui/Handlers.h"
 
@@ -42,6 +43,6 @@ void cmdIntro_Click(App& app) {
 }
 
 void AddIntroductionHandlers(Handlers& h) {
-    h.events.emplace(EventKey("frmKeyvane", "cmdIntro", UserAction::Kind::Click),
+    h.events.emplace(EventKey(kFrmKeyvane, kCmdIntro, UserAction::Kind::Click),
                      [](App& app, const UserAction&) { cmdIntro_Click(app); });
 }

@@ -3,6 +3,7 @@
 #include "platform/keys.h"
 #include "store/DataFile.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Display.h"
 #include "ui/DisplayPanel.h"
 #include "ui/Handlers.h"
@@ -36,18 +37,18 @@ void ShowAbout(App& app) {
 }
 
 struct ListEntry {
-    const char* menu;
+    std::string_view menu;
     const char* marker;
     int maxLength;
     int minSaving;
 };
 
 constexpr ListEntry kListEntries[] = {
-    {"mnuAddedShFms", "\xB0", 0, 0},     {"mnuActivatedSFs", "\xB7", 0, 0},
-    {"mnuSingleLetter", "=", 1, 0},      {"mnuListTwoLet", "=", 2, 0},
-    {"mnuListTwoThree", "=", 2, 3},      {"mnuListThreeFour", "=", 3, 4},
-    {"mnuListUpToThreeSix", "<=", 3, 6}, {"mnuListUpToThreeEight", "<=", 3, 8},
-    {"mnuListUpToFourTen", "<=", 4, 10}, {"mnuListUpToSevenTwelve", "<=", 9, 12},
+    {kMnuAddedShFms, "\xB0", 0, 0},     {kMnuActivatedSFs, "\xB7", 0, 0},
+    {kMnuSingleLetter, "=", 1, 0},      {kMnuListTwoLet, "=", 2, 0},
+    {kMnuListTwoThree, "=", 2, 3},      {kMnuListThreeFour, "=", 3, 4},
+    {kMnuListUpToThreeSix, "<=", 3, 6}, {kMnuListUpToThreeEight, "<=", 3, 8},
+    {kMnuListUpToFourTen, "<=", 4, 10}, {kMnuListUpToSevenTwelve, "<=", 9, 12},
 };
 
 } // namespace
@@ -57,16 +58,16 @@ void LayoutMainWindow(App& app) {
     if (f.state != WindowState::Minimized) {
         const int w = f.rect.width - kFrameWidth;
         const int h = f.rect.height - kFrameHeight;
-        Control* display = FindControl(f, "txtDisplay");
+        Control* display = FindControl(f, kTxtDisplay);
         if (display) display->rect.width = w;
         for (int i = 0; i < 26; ++i)
-            if (Control* letter = FindControl(f, "cmdAtoZ", i)) letter->rect.left = 575 + 120 * i;
+            if (Control* letter = FindControl(f, kCmdAtoZ, i)) letter->rect.left = 575 + 120 * i;
         if (h > 650) {
             if (display) display->rect.height = h - 600;
             for (Control& c : f.controls) {
-                if (c.name == "cmdAtoZ" || c.name == "cmdIntro") c.rect.top = h - 575;
-                if (c.name == "cmdCopy" || c.name == "cmdCPaste" || c.name == "cmdCSPaste" ||
-                    c.name == "cmdMPaste")
+                if (c.name == kCmdAtoZ || c.name == kCmdIntro) c.rect.top = h - 575;
+                if (c.name == kCmdCopy || c.name == kCmdCPaste || c.name == kCmdCSPaste ||
+                    c.name == kCmdMPaste)
                     c.rect.top = h - 285;
             }
         }
@@ -96,19 +97,18 @@ void AdjustDisplayAndStatus(App& app) {
 }
 
 void SetFontSize(App& app, int points) {
-    if (Control* box = FindControl(app.frmKeyvane, "txtDisplay")) box->fontPoints = points;
+    if (Control* box = FindControl(app.frmKeyvane, kTxtDisplay)) box->fontPoints = points;
     for (Control& c : app.frmEdit.controls)
         if (c.kind == ControlKind::TextBox) c.fontPoints = points;
 }
 
 void AddMainWindowHandlers(Handlers& h) {
-    h.events.emplace(EventKey("frmKeyvane", "cmdAtoZ", UserAction::Kind::Click),
+    h.events.emplace(EventKey(kFrmKeyvane, kCmdAtoZ, UserAction::Kind::Click),
                      [](App& app, const UserAction& a) { cmdAtoZ_Click(app, a.index); });
     for (const ListEntry& e : kListEntries)
         h.menus.emplace(
             e.menu, [&e](App& app) { ListShortForms(app, e.marker, e.maxLength, e.minSaving); });
-    for (const auto& [menu, points] :
-         {std::pair{"mnuSmall", 8}, {"mnuMedium", 10}, {"mnuLarge", 12}})
+    for (const auto& [menu, points] : {std::pair{kMnuSmall, 8}, {kMnuMedium, 10}, {kMnuLarge, 12}})
         h.menus.emplace(menu, [points](App& app) {
             // The Quib List's rows follow the font size, so it opens again with the new one.
             CloseQuibList(app);
@@ -116,6 +116,6 @@ void AddMainWindowHandlers(Handlers& h) {
             app.options.fontSize = points;
             app.db.settingsChanged = true;
         });
-    h.menus.emplace("mnuHowToUse", ShowHelp);
-    h.menus.emplace("mnuAboutKeyvane", ShowAbout);
+    h.menus.emplace(kMnuHowToUse, ShowHelp);
+    h.menus.emplace(kMnuAboutKeyvane, ShowAbout);
 }

@@ -1,6 +1,7 @@
 #include "ui/MainWindowModel.h"
 
 #include "calc/FormulaSamples.h"
+#include "ui/ControlNames.h"
 
 #include <string>
 #include <utility>
@@ -8,15 +9,15 @@
 
 namespace {
 
-MenuItem Item(std::string name, std::string caption) {
+MenuItem Item(std::string_view name, std::string caption) {
     MenuItem item;
-    item.name = std::move(name);
+    item.name = name;
     item.caption = std::move(caption);
     return item;
 }
 
-MenuItem Disabled(std::string name, std::string caption) {
-    MenuItem item = Item(std::move(name), std::move(caption));
+MenuItem Disabled(std::string_view name, std::string caption) {
+    MenuItem item = Item(name, std::move(caption));
     item.enabled = false;
     return item;
 }
@@ -25,31 +26,31 @@ MenuItem Separator() {
     return Item("", "-");
 }
 
-MenuItem Menu(std::string name, std::string caption, std::vector<MenuItem> items) {
-    MenuItem menu = Item(std::move(name), std::move(caption));
+MenuItem Menu(std::string_view name, std::string caption, std::vector<MenuItem> items) {
+    MenuItem menu = Item(name, std::move(caption));
     menu.items = std::move(items);
     return menu;
 }
 
 MenuItem FileMenu() {
-    return Menu("mnuFile", "&File",
+    return Menu(kMnuFile, "&File",
                 {
-                    Item("mnuExport", "&Export database"),
-                    Item("mnuImport", "&Import database"),
+                    Item(kMnuExport, "&Export database"),
+                    Item(kMnuImport, "&Import database"),
                     Separator(),
                     // Opening the File menu names the database in use on the disabled item and
                     // offers the other one ("Using Custom database" / "Change to &Original
                     // database"); the shipped database is the Original one. Protected mode
                     // disables both, and Export and Import too.
-                    Disabled("mnuOriginalDB", "Using Original database"),
-                    Item("mnuCustomDB", "Change to &Custom database"),
+                    Disabled(kMnuOriginalDB, "Using Original database"),
+                    Item(kMnuCustomDB, "Change to &Custom database"),
                     Separator(),
-                    Item("mnuCustListAdd", "&Add Custom List"),
-                    Item("mnuCustListRemove", "&Remove Custom List"),
+                    Item(kMnuCustListAdd, "&Add Custom List"),
+                    Item(kMnuCustListRemove, "&Remove Custom List"),
                     Separator(),
                     // Reads "E&xit" while protected mode is on, since nothing is saved then.
-                    Item("mnuExit", "E&xit and save"),
-                    Item("mnuExitNoSave", "Exit and &don't save"),
+                    Item(kMnuExit, "E&xit and save"),
+                    Item(kMnuExitNoSave, "Exit and &don't save"),
                 });
 }
 
@@ -69,18 +70,18 @@ std::vector<MenuItem> FormulaSubmenus() {
 }
 
 MenuItem EditMenu() {
-    MenuItem edit = Menu("mnuEdit", "&Edit",
+    MenuItem edit = Menu(kMnuEdit, "&Edit",
                          {
-                             Item("mnuAddSF", "&Add, Edit or Delete a short form"),
+                             Item(kMnuAddSF, "&Add, Edit or Delete a short form"),
                              Separator(),
-                             Item("mnuCopy", "&Copy (='Copy' button)"),
-                             Item("mnuCut", "C&ut"),
-                             Item("mnuPaste", "&Paste"),
+                             Item(kMnuCopy, "&Copy (='Copy' button)"),
+                             Item(kMnuCut, "C&ut"),
+                             Item(kMnuPaste, "&Paste"),
                              Separator(),
-                             Item("mnuCalcPaste", "Calculate && Paste &Result (='CPaste')"),
-                             Item("mnuCCP", "Copy, Calculate && Paste Result"),
-                             Item("mnuPasteToPick", "Paste to Quib &List (='CLPaste')"),
-                             Item("mnuMultiPaste", "Paste from &last 9 clips ('MPaste')  Alt+P"),
+                             Item(kMnuCalcPaste, "Calculate && Paste &Result (='CPaste')"),
+                             Item(kMnuCCP, "Copy, Calculate && Paste Result"),
+                             Item(kMnuPasteToPick, "Paste to Quib &List (='CLPaste')"),
+                             Item(kMnuMultiPaste, "Paste from &last 9 clips ('MPaste')  Alt+P"),
                              Separator(),
                          });
     for (MenuItem& submenu : FormulaSubmenus()) edit.items.push_back(std::move(submenu));
@@ -88,90 +89,90 @@ MenuItem EditMenu() {
 }
 
 MenuItem SizeAndPositionMenu() {
-    return Menu("mnuSizePos", "&Size and Position of Quibnote",
+    return Menu(kMnuSizePos, "&Size and Position of Quibnote",
                 {
-                    Item("mnuMRNormal", "&Middle right of screen"),
-                    Item("mnuTRSquare", "&Top Right of Screen, square"),
-                    Item("mnuBRSquare", "&Bottom Right of screen, square"),
-                    Item("mnuTRSmall", "Top Right of screen, small size"),
-                    Item("mnuBRSmall", "Bottom Right of Screen, small size"),
+                    Item(kMnuMRNormal, "&Middle right of screen"),
+                    Item(kMnuTRSquare, "&Top Right of Screen, square"),
+                    Item(kMnuBRSquare, "&Bottom Right of screen, square"),
+                    Item(kMnuTRSmall, "Top Right of screen, small size"),
+                    Item(kMnuBRSmall, "Bottom Right of Screen, small size"),
                     Separator(),
-                    Item("mnuReturnDefPos", "&Return to default position and size"),
-                    Item("mnuReturnStartup", "Return to &startup position and size"),
+                    Item(kMnuReturnDefPos, "&Return to default position and size"),
+                    Item(kMnuReturnStartup, "Return to &startup position and size"),
                 });
 }
 
 MenuItem FontMenu() {
-    return Menu("mnuFont", "Fo&nt size",
+    return Menu(kMnuFont, "Fo&nt size",
                 {
-                    Item("mnuSmall", "&Small"),
-                    Item("mnuMedium", "&Medium"),
-                    Item("mnuLarge", "&Large"),
+                    Item(kMnuSmall, "&Small"),
+                    Item(kMnuMedium, "&Medium"),
+                    Item(kMnuLarge, "&Large"),
                 });
 }
 
 MenuItem VocabularyMenu() {
-    return Menu("mnuVocab", "&Vocabulary Settings",
+    return Menu(kMnuVocab, "&Vocabulary Settings",
                 {
-                    Item("mnuTagOnOff", "&Activate short forms of used words"),
-                    Item("mnuActiveOnlyDisp", "&Show only active forms in a - z lists"),
+                    Item(kMnuTagOnOff, "&Activate short forms of used words"),
+                    Item(kMnuActiveOnlyDisp, "&Show only active forms in a - z lists"),
                     Separator(),
-                    Item("mnuUseNone", "Use &Only use-activated short forms"),
-                    Item("mnuOneLetter", "Use all &1 letter short forms + activated"),
-                    Item("mnuTwoLetter", "Use 1 - &2 letter short forms + activated"),
-                    Item("mnuThreeLetter", "Use 1 - &3 letter short forms + activated"),
-                    Item("mnuFourLetters", "Use 1 - &4 letter short forms + activated"),
-                    Item("mnuFiveLetters", "Use 1 - &5 letter short forms + activated"),
-                    Item("mnuSixLetters", "Use 1 - &6 letter short forms + activated"),
-                    Item("mnuSevenLetters", "Use 1 - &7 letter short forms + activated"),
-                    Item("mnuAllForms", "Use &All available short forms"),
+                    Item(kMnuUseNone, "Use &Only use-activated short forms"),
+                    Item(kMnuOneLetter, "Use all &1 letter short forms + activated"),
+                    Item(kMnuTwoLetter, "Use 1 - &2 letter short forms + activated"),
+                    Item(kMnuThreeLetter, "Use 1 - &3 letter short forms + activated"),
+                    Item(kMnuFourLetters, "Use 1 - &4 letter short forms + activated"),
+                    Item(kMnuFiveLetters, "Use 1 - &5 letter short forms + activated"),
+                    Item(kMnuSixLetters, "Use 1 - &6 letter short forms + activated"),
+                    Item(kMnuSevenLetters, "Use 1 - &7 letter short forms + activated"),
+                    Item(kMnuAllForms, "Use &All available short forms"),
                 });
 }
 
 MenuItem DisplayPanelMenu() {
-    return Menu("mnuFloatingDisplay", "Expansion &Display Settings",
+    return Menu(kMnuFloatingDisplay, "Expansion &Display Settings",
                 {
-                    Item("mnuDispPanel", "Use &Display Panel     F11"),
-                    Item("mnuHighlightDisp", "Use &Highlight Display     Ctrl + F11"),
-                    Item("mnuAnchor", "Let display panel &float above typing     F11"),
-                    Item("mnuVisibility", "Make display panel always visible"),
+                    Item(kMnuDispPanel, "Use &Display Panel     F11"),
+                    Item(kMnuHighlightDisp, "Use &Highlight Display     Ctrl + F11"),
+                    Item(kMnuAnchor, "Let display panel &float above typing     F11"),
+                    Item(kMnuVisibility, "Make display panel always visible"),
                 });
 }
 
 MenuItem ColorMenu() {
-    return Menu("mnuChooseColor", "C&olor Settings",
+    return Menu(kMnuChooseColor, "C&olor Settings",
                 {
-                    Item("mnuAdjustColor", "Change Colors of &Windows"),
+                    Item(kMnuAdjustColor, "Change Colors of &Windows"),
                     Separator(),
-                    Item("mnuDefCol", "Default &Main Window color"),
-                    Item("mnuDefButtonColor", "Default Cmd &Button color"),
-                    Item("mnuDefPickColor", "Default &Quib List color"),
-                    Item("mnuDefDispColor", "Default &Display Panel color"),
+                    Item(kMnuDefCol, "Default &Main Window color"),
+                    Item(kMnuDefButtonColor, "Default Cmd &Button color"),
+                    Item(kMnuDefPickColor, "Default &Quib List color"),
+                    Item(kMnuDefDispColor, "Default &Display Panel color"),
                 });
 }
 
 MenuItem ListsMenu() {
-    return Menu("mnuDisplayLists", "Display &Lists of short forms",
+    return Menu(kMnuDisplayLists, "Display &Lists of short forms",
                 {
-                    Item("mnuAddedShFms", "&Added short forms"),
-                    Item("mnuActivatedSFs", "A&ctivated short forms"),
+                    Item(kMnuAddedShFms, "&Added short forms"),
+                    Item(kMnuActivatedSFs, "A&ctivated short forms"),
                     Separator(),
-                    Item("mnuSingleLetter", "&Single-letter short forms"),
-                    Item("mnuListTwoLet", "&Two-letter Short forms"),
-                    Item("mnuListTwoThree", "T&wo-letter forms saving 3 or more keystrokes"),
-                    Item("mnuListThreeFour", "T&hree-letter forms saving 4 or more keystrokes"),
-                    Item("mnuListUpToThreeSix", "&Up to 3 letters saving 6 or more keystrokes"),
-                    Item("mnuListUpToThreeEight", "U&p to 3 letters saving 8 or more keystrokes"),
-                    Item("mnuListUpToFourTen", "Up t&o 4 letters saving 10 or more keystrokes"),
-                    Item("mnuListUpToSevenTwelve", "Up to 9 &letters saving 12 or more keystrokes"),
+                    Item(kMnuSingleLetter, "&Single-letter short forms"),
+                    Item(kMnuListTwoLet, "&Two-letter Short forms"),
+                    Item(kMnuListTwoThree, "T&wo-letter forms saving 3 or more keystrokes"),
+                    Item(kMnuListThreeFour, "T&hree-letter forms saving 4 or more keystrokes"),
+                    Item(kMnuListUpToThreeSix, "&Up to 3 letters saving 6 or more keystrokes"),
+                    Item(kMnuListUpToThreeEight, "U&p to 3 letters saving 8 or more keystrokes"),
+                    Item(kMnuListUpToFourTen, "Up t&o 4 letters saving 10 or more keystrokes"),
+                    Item(kMnuListUpToSevenTwelve, "Up to 9 &letters saving 12 or more keystrokes"),
                 });
 }
 
 MenuItem StatisticsMenu() {
-    return Menu("mnuStatsDisp", "&Statistics Display Settings",
+    return Menu(kMnuStatsDisp, "&Statistics Display Settings",
                 {
-                    Item("mnuDispStatsTyping", "&Display statistics while typing"),
-                    Item("mnuDispStatsEnd", "Display statistics at close of program"),
+                    Item(kMnuDispStatsTyping, "&Display statistics while typing"),
+                    Item(kMnuDispStatsEnd, "Display statistics at close of program"),
                 });
 }
 
@@ -179,15 +180,15 @@ MenuItem StatisticsMenu() {
 // options; the placeholders ("ExpSw" and the like) mark the entries whose captions only exist
 // after that refresh.
 MenuItem OptionsMenu() {
-    return Menu("mnuOptions", "&Options",
+    return Menu(kMnuOptions, "&Options",
                 {
-                    Item("mnuExpandOffOn", "ExpSw"),
-                    Item("mnuLookAheadOffOn", "LASw"),
+                    Item(kMnuExpandOffOn, "ExpSw"),
+                    Item(kMnuLookAheadOffOn, "LASw"),
                     // Refreshed to "Use small Quibnote window".
-                    Item("mnuSmallWindow", "Small Size Window"),
-                    Item("mnuStartMin", "Start Quibnote Minimized"),
-                    Item("mnuCSFullSpeed", "Run Quibnote at full speed"),
-                    Item("mnuPosition", "&Typing Speed and other Statistics"),
+                    Item(kMnuSmallWindow, "Small Size Window"),
+                    Item(kMnuStartMin, "Start Quibnote Minimized"),
+                    Item(kMnuCSFullSpeed, "Run Quibnote at full speed"),
+                    Item(kMnuPosition, "&Typing Speed and other Statistics"),
                     SizeAndPositionMenu(),
                     FontMenu(),
                     VocabularyMenu(),
@@ -195,25 +196,25 @@ MenuItem OptionsMenu() {
                     ColorMenu(),
                     ListsMenu(),
                     StatisticsMenu(),
-                    Item("mnuCtrlSpace", "C&ustomize Ctrl + Space && Ctrl + \""),
-                    Item("mnuTipOfDay", "TipSw"),
-                    Item("mnuProtect", "PrMdSw"),
-                    Item("mnuCatchCopy", "CatchSw"),
-                    Item("mnuShowClipsOnCopy", "ClpSw"),
+                    Item(kMnuCtrlSpace, "C&ustomize Ctrl + Space && Ctrl + \""),
+                    Item(kMnuTipOfDay, "TipSw"),
+                    Item(kMnuProtect, "PrMdSw"),
+                    Item(kMnuCatchCopy, "CatchSw"),
+                    Item(kMnuShowClipsOnCopy, "ClpSw"),
                 });
 }
 
 MenuItem HelpMenu() {
-    return Menu("mnuHelp", "&Help",
+    return Menu(kMnuHelp, "&Help",
                 {
-                    Item("mnuHowToUse", "&Quibnote Help"),
-                    Item("mnuAboutKeyvane", "&About Quibnote"),
+                    Item(kMnuHowToUse, "&Quibnote Help"),
+                    Item(kMnuAboutKeyvane, "&About Quibnote"),
                 });
 }
 
-Control MakeControl(std::string name, ControlKind kind, std::string caption, TwipRect rect) {
+Control MakeControl(std::string_view name, ControlKind kind, std::string caption, TwipRect rect) {
     Control control;
-    control.name = std::move(name);
+    control.name = name;
     control.kind = kind;
     control.caption = std::move(caption);
     control.rect = rect;
@@ -228,7 +229,7 @@ constexpr std::uint32_t DefaultPanelColor = 0x3CD5C2;
 void AddControls(Form& form) {
     // The layout step on resize gives the box the window's inner width and all but the bottom
     // 600 twips; the design size leaves room for the button rows below it.
-    Control display = MakeControl("txtDisplay", ControlKind::TextBox, "", {0, 0, 3945, 2735});
+    Control display = MakeControl(kTxtDisplay, ControlKind::TextBox, "", {0, 0, 3945, 2735});
     display.multiLine = true;
     display.color = DefaultDisplayColor;
     form.controls.push_back(display);
@@ -236,7 +237,7 @@ void AddControls(Form& form) {
     for (int i = 0; i < 26; ++i) {
         const char letter = static_cast<char>('a' + i);
         const int width = letter == 'm' || letter == 'w' ? 165 : 135;
-        Control button = MakeControl("cmdAtoZ", ControlKind::Button, std::string(1, letter),
+        Control button = MakeControl(kCmdAtoZ, ControlKind::Button, std::string(1, letter),
                                      {575 + 120 * i, 2760, width, 225});
         button.index = i;
         form.controls.push_back(button);
@@ -244,15 +245,15 @@ void AddControls(Form& form) {
 
     // The five command buttons share the button colour.
     const struct {
-        const char* name;
+        std::string_view name;
         const char* caption;
         TwipRect rect;
     } commands[] = {
-        {"cmdIntro", "Intro", {60, 2790, 435, 225}},
-        {"cmdCopy", "Copy", {120, 3150, 855, 255}},
-        {"cmdCPaste", "CPaste", {990, 3150, 885, 255}},
-        {"cmdCSPaste", "CLPaste", {1890, 3150, 885, 255}},
-        {"cmdMPaste", "MPaste", {2790, 3150, 885, 255}},
+        {kCmdIntro, "Intro", {60, 2790, 435, 225}},
+        {kCmdCopy, "Copy", {120, 3150, 855, 255}},
+        {kCmdCPaste, "CPaste", {990, 3150, 885, 255}},
+        {kCmdCSPaste, "CLPaste", {1890, 3150, 885, 255}},
+        {kCmdMPaste, "MPaste", {2790, 3150, 885, 255}},
     };
     for (const auto& command : commands) {
         Control button =
@@ -266,25 +267,25 @@ void AddControls(Form& form) {
 
 Form MakeMainWindowForm() {
     Form form;
-    form.name = "frmKeyvane";
+    form.name = kFrmKeyvane;
     form.caption = "Quibnote";
     // The geometry the settings give when they hold none of their own.
     form.rect = {13300, 2150, 4060, 7950};
     form.topmost = true;
-    form.menus = {FileMenu(), EditMenu(), Item("mnuPick", "&Quib"), OptionsMenu(), HelpMenu()};
+    form.menus = {FileMenu(), EditMenu(), Item(kMnuPick, "&Quib"), OptionsMenu(), HelpMenu()};
     AddControls(form);
     return form;
 }
 
 Form MakeDisplayPanelForm() {
     Form form;
-    form.name = "frmKVDisp";
+    form.name = kFrmKVDisp;
     form.rect = {0, 0, 1995, 360};
     form.topmost = true;
     form.borderless = true;
     form.color = DefaultPanelColor;
     // The panel is always 60 twips wider than its label.
-    Control label = MakeControl("lblKVDisp", ControlKind::Label, "", {90, 0, 1995 - 60, 360});
+    Control label = MakeControl(kLblKVDisp, ControlKind::Label, "", {90, 0, 1995 - 60, 360});
     label.color = DefaultPanelColor;
     form.controls.push_back(label);
     return form;

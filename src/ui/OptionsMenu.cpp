@@ -4,23 +4,24 @@
 #include "keyout/KeyFlush.h"
 #include "ui/App.h"
 #include "ui/ColorDialog.h"
+#include "ui/ControlNames.h"
 #include "ui/Handlers.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
 // The use-level entries, from only the activated short forms to all of them.
-constexpr std::pair<const char*, int> kUseLevels[] = {
-    {"mnuUseNone", 0},     {"mnuOneLetter", 1},    {"mnuTwoLetter", 2},
-    {"mnuThreeLetter", 3}, {"mnuFourLetters", 4},  {"mnuFiveLetters", 5},
-    {"mnuSixLetters", 6},  {"mnuSevenLetters", 7}, {"mnuAllForms", 9},
+constexpr std::pair<std::string_view, int> kUseLevels[] = {
+    {kMnuUseNone, 0},     {kMnuOneLetter, 1},    {kMnuTwoLetter, 2},
+    {kMnuThreeLetter, 3}, {kMnuFourLetters, 4},  {kMnuFiveLetters, 5},
+    {kMnuSixLetters, 6},  {kMnuSevenLetters, 7}, {kMnuAllForms, 9},
 };
 
-void Check(App& app, const char* name, bool checked) {
+void Check(App& app, std::string_view name, bool checked) {
     if (MenuItem* item = FindMenuItem(app.frmKeyvane, name)) item->checked = checked;
 }
 
-void Enable(App& app, const char* name, bool enabled) {
+void Enable(App& app, std::string_view name, bool enabled) {
     if (MenuItem* item = FindMenuItem(app.frmKeyvane, name)) item->enabled = enabled;
 }
 
@@ -51,57 +52,57 @@ void ToggleProtectedMode(App& app) {
 void RefreshOptionsMenu(App& app) {
     const Options& o = app.options;
     const struct {
-        const char* name;
+        std::string_view name;
         const char* caption;
         bool checked;
     } switches[] = {
-        {"mnuExpandOffOn", "Use Abbreviation Expander     F9", o.expanderOn},
-        {"mnuLookAheadOffOn", "Look ahead for short forms", o.lookAhead},
-        {"mnuSmallWindow", "Use small Quibnote window", o.smallWindow},
-        {"mnuStartMin", "Start Quibnote Minimized", o.startMinimized},
-        {"mnuCSFullSpeed", "Run Quibnote at full speed", o.fullSpeed},
-        {"mnuTipOfDay", "Show &Pearls of Insight", o.tipAtStart},
-        {"mnuProtect", "Use &Protected Mode", o.protectedMode},
-        {"mnuCatchCopy", "&Add clips to multi-clipboard", o.addClipsToRing},
-        {"mnuShowClipsOnCopy", "Display multi-&clipboard on copy", o.showClipsOnCopy},
+        {kMnuExpandOffOn, "Use Abbreviation Expander     F9", o.expanderOn},
+        {kMnuLookAheadOffOn, "Look ahead for short forms", o.lookAhead},
+        {kMnuSmallWindow, "Use small Quibnote window", o.smallWindow},
+        {kMnuStartMin, "Start Quibnote Minimized", o.startMinimized},
+        {kMnuCSFullSpeed, "Run Quibnote at full speed", o.fullSpeed},
+        {kMnuTipOfDay, "Show &Pearls of Insight", o.tipAtStart},
+        {kMnuProtect, "Use &Protected Mode", o.protectedMode},
+        {kMnuCatchCopy, "&Add clips to multi-clipboard", o.addClipsToRing},
+        {kMnuShowClipsOnCopy, "Display multi-&clipboard on copy", o.showClipsOnCopy},
     };
     for (const auto& s : switches) {
         if (MenuItem* item = FindMenuItem(app.frmKeyvane, s.name)) item->caption = s.caption;
         Check(app, s.name, s.checked);
     }
-    Check(app, "mnuSmall", o.fontSize == 8);
-    Check(app, "mnuMedium", o.fontSize == 10);
-    Check(app, "mnuLarge", o.fontSize != 8 && o.fontSize != 10);
-    Check(app, "mnuTagOnOff", o.activateUsedWords);
-    Check(app, "mnuActiveOnlyDisp", o.activeOnlyLists);
+    Check(app, kMnuSmall, o.fontSize == 8);
+    Check(app, kMnuMedium, o.fontSize == 10);
+    Check(app, kMnuLarge, o.fontSize != 8 && o.fontSize != 10);
+    Check(app, kMnuTagOnOff, o.activateUsedWords);
+    Check(app, kMnuActiveOnlyDisp, o.activeOnlyLists);
     for (const auto& [name, level] : kUseLevels) Check(app, name, o.useLevel == level);
-    Check(app, "mnuDispPanel", o.usePanel);
-    Check(app, "mnuHighlightDisp", o.highlightDisplay);
-    Check(app, "mnuAnchor", !o.panelAnchored);
-    Check(app, "mnuVisibility", o.panelAlwaysVisible);
-    Enable(app, "mnuAnchor", o.usePanel);
-    Enable(app, "mnuVisibility", o.usePanel);
-    Check(app, "mnuDispStatsTyping", o.statsWhileTyping);
-    Check(app, "mnuDispStatsEnd", o.statsAtClose);
+    Check(app, kMnuDispPanel, o.usePanel);
+    Check(app, kMnuHighlightDisp, o.highlightDisplay);
+    Check(app, kMnuAnchor, !o.panelAnchored);
+    Check(app, kMnuVisibility, o.panelAlwaysVisible);
+    Enable(app, kMnuAnchor, o.usePanel);
+    Enable(app, kMnuVisibility, o.usePanel);
+    Check(app, kMnuDispStatsTyping, o.statsWhileTyping);
+    Check(app, kMnuDispStatsEnd, o.statsAtClose);
     RefreshColorMenu(app);
 }
 
 void AddOptionsMenuHandlers(Handlers& h) {
-    h.menus.emplace("mnuOptions", RefreshOptionsMenu);
-    h.menus.emplace("mnuExpandOffOn", ToggleExpanderByMenu);
-    h.menus.emplace("mnuLookAheadOffOn", ToggleLookAhead);
-    h.menus.emplace("mnuStartMin", [](App& app) { Flip(app, app.options.startMinimized); });
-    h.menus.emplace("mnuCSFullSpeed", [](App& app) { Flip(app, app.options.fullSpeed); });
-    h.menus.emplace("mnuTagOnOff", [](App& app) { Flip(app, app.options.activateUsedWords); });
-    h.menus.emplace("mnuActiveOnlyDisp", ToggleActiveOnly);
+    h.menus.emplace(kMnuOptions, RefreshOptionsMenu);
+    h.menus.emplace(kMnuExpandOffOn, ToggleExpanderByMenu);
+    h.menus.emplace(kMnuLookAheadOffOn, ToggleLookAhead);
+    h.menus.emplace(kMnuStartMin, [](App& app) { Flip(app, app.options.startMinimized); });
+    h.menus.emplace(kMnuCSFullSpeed, [](App& app) { Flip(app, app.options.fullSpeed); });
+    h.menus.emplace(kMnuTagOnOff, [](App& app) { Flip(app, app.options.activateUsedWords); });
+    h.menus.emplace(kMnuActiveOnlyDisp, ToggleActiveOnly);
     for (const auto& [name, level] : kUseLevels)
         h.menus.emplace(name, [level](App& app) {
             app.options.useLevel = level;
             AdjustDisplayAndStatus(app);
         });
-    h.menus.emplace("mnuProtect", ToggleProtectedMode);
+    h.menus.emplace(kMnuProtect, ToggleProtectedMode);
     // Adding clips is on at every start and never saved, so flipping it is no settings change.
-    h.menus.emplace("mnuCatchCopy",
+    h.menus.emplace(kMnuCatchCopy,
                     [](App& app) { app.options.addClipsToRing = !app.options.addClipsToRing; });
-    h.menus.emplace("mnuShowClipsOnCopy", [](App& app) { Flip(app, app.options.showClipsOnCopy); });
+    h.menus.emplace(kMnuShowClipsOnCopy, [](App& app) { Flip(app, app.options.showClipsOnCopy); });
 }

@@ -10,6 +10,7 @@
 #include "store/ShortFormEditing.h"
 #include "ui/AddShortForm.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Editor.h"
 #include "ui/Geometry.h"
 #include "ui/MainWindow.h"
@@ -119,11 +120,11 @@ void BuildQuibList(App& app) {
     const int rows = RowHeight(app.options.fontSize) * list.rows;
     f.rect.height = rows + kWindowBeyondRows;
     LayoutQuibList(f);
-    if (Control* shortForms = FindControl(f, "txtShFm")) {
+    if (Control* shortForms = FindControl(f, kTxtShFm)) {
         shortForms->text = std::move(list.shortFormColumn);
         shortForms->rect.height = rows + kColumnBeyondRows;
     }
-    if (Control* texts = FindControl(f, "txtExp")) {
+    if (Control* texts = FindControl(f, kTxtExp)) {
         texts->text = std::move(list.textColumn);
         texts->rect.height = rows + kColumnBeyondRows;
     }
@@ -216,7 +217,7 @@ void txtShFm_MouseDown(App& app, int y) {
     editor.rect.left = static_cast<int>(std::lround((screen.width - editor.rect.width) / 3.4));
     editor.rect.top = screen.height - 3735 - 400 - editor.rect.height;
     // The editor finds the record as if the short form had been typed into its box.
-    if (Control* box = FindControl(editor, "txtShFm")) {
+    if (Control* box = FindControl(editor, kTxtShFm)) {
         box->text = shortForm;
         txtShFm_Change(app);
     }

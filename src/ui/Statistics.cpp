@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Display.h"
 #include "ui/Handlers.h"
 
@@ -109,7 +110,7 @@ void ShowStatisticsWhileTyping(App& app) {
 }
 
 void AddStatisticsHandlers(Handlers& h) {
-    h.menus.emplace("mnuPosition", ShowStatisticsWindow);
-    h.menus.emplace("mnuDispStatsTyping", ToggleWhileTyping);
-    h.menus.emplace("mnuDispStatsEnd", ToggleAtClose);
+    h.menus.emplace(kMnuPosition, ShowStatisticsWindow);
+    h.menus.emplace(kMnuDispStatsTyping, ToggleWhileTyping);
+    h.menus.emplace(kMnuDispStatsEnd, ToggleAtClose);
 }

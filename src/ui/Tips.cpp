@@ -3,6 +3,7 @@
 #include "platform/text.h"
 #include "store/DataFile.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Geometry.h"
 #include "ui/Handlers.h"
 
@@ -15,9 +16,9 @@ constexpr std::string_view kTipsFile = "QNTips.txt";
 // A kept text shorter than this is a missing or broken file, never written over.
 constexpr std::size_t kShortestTipsFile = 101;
 
-Control MakeControl(std::string name, ControlKind kind, std::string caption, TwipRect rect) {
+Control MakeControl(std::string_view name, ControlKind kind, std::string caption, TwipRect rect) {
     Control c;
-    c.name = std::move(name);
+    c.name = name;
     c.kind = kind;
     c.caption = std::move(caption);
     c.rect = rect;
@@ -33,9 +34,8 @@ long long NumberValue(const std::string& number) {
 void ShowCurrentTip(App& app) {
     Form& f = app.frmKVHelp;
     const std::string tip = GetTip(app.view.tips);
-    if (Control* box = FindControl(f, "txtKVHelp")) box->text = tip;
-    if (Control* label = FindControl(f, "lblTipNum"))
-        label->caption = "Tip " + app.view.tips.number;
+    if (Control* box = FindControl(f, kTxtKVHelp)) box->text = tip;
+    if (Control* label = FindControl(f, kLblTipNum)) label->caption = "Tip " + app.view.tips.number;
 }
 
 void Step(App& app, long long by) {
@@ -45,7 +45,7 @@ void Step(App& app, long long by) {
 }
 
 void DontShowClicked(App& app) {
-    const Control* box = FindControl(app.frmKVHelp, "chkDontShow");
+    const Control* box = FindControl(app.frmKVHelp, kChkDontShow);
     app.options.tipAtStart = !(box && box->checked);
     app.db.settingsChanged = true;
     app.db.databaseChanged = true;
@@ -60,18 +60,18 @@ void ToggleTipOfDay(App& app) {
 
 Form MakeTipsForm() {
     Form f;
-    f.name = "frmKVHelp";
+    f.name = kFrmKVHelp;
     f.caption = "Pearls of Insight";
     f.rect = {0, 0, 5535, 3900};
-    Control text = MakeControl("txtKVHelp", ControlKind::TextBox, "", {120, 480, 5175, 1935});
+    Control text = MakeControl(kTxtKVHelp, ControlKind::TextBox, "", {120, 480, 5175, 1935});
     text.multiLine = true;
     f.controls = {
-        MakeControl("lblTipNum", ControlKind::Label, "Tip 1", {120, 120, 1500, 255}),
+        MakeControl(kLblTipNum, ControlKind::Label, "Tip 1", {120, 120, 1500, 255}),
         text,
-        MakeControl("cmdPrevious", ControlKind::Button, "&Previous Tip", {120, 2520, 1335, 375}),
-        MakeControl("cmdNext", ControlKind::Button, "&Next Tip", {1560, 2520, 1335, 375}),
-        MakeControl("cmdOK", ControlKind::Button, "OK", {4080, 2520, 1215, 375}),
-        MakeControl("chkDontShow", ControlKind::CheckBox, "&Don't show pearls in future",
+        MakeControl(kCmdPrevious, ControlKind::Button, "&Previous Tip", {120, 2520, 1335, 375}),
+        MakeControl(kCmdNext, ControlKind::Button, "&Next Tip", {1560, 2520, 1335, 375}),
+        MakeControl(kCmdOK, ControlKind::Button, "OK", {4080, 2520, 1215, 375}),
+        MakeControl(kChkDontShow, ControlKind::CheckBox, "&Don't show pearls in future",
                     {120, 3000, 3615, 255}),
     };
     return f;
@@ -117,7 +117,7 @@ void ShowTips(App& app) {
     Form& f = app.frmKVHelp;
     app.view.tips = ReadTips(ReadWholeFile(p, kTipsFile));
     ShowCurrentTip(app);
-    if (Control* box = FindControl(f, "chkDontShow")) box->checked = !app.options.tipAtStart;
+    if (Control* box = FindControl(f, kChkDontShow)) box->checked = !app.options.tipAtStart;
     const ScreenTwips screen = ScreenSize(app);
     f.rect.left = static_cast<int>(screen.width * 0.45) - f.rect.width / 2;
     f.rect.top = static_cast<int>(screen.height * 0.4) - f.rect.height / 2;
@@ -143,15 +143,15 @@ void CloseTips(App& app) {
 }
 
 void AddTipsHandlers(Handlers& h) {
-    const auto click = [](const char* control) {
-        return EventKey("frmKVHelp", control, UserAction::Kind::Click);
+    const auto click = [](std::string_view control) {
+        return EventKey(kFrmKVHelp, control, UserAction::Kind::Click);
     };
-    h.events.emplace(click("cmdNext"), [](App& app, const UserAction&) { Step(app, 1); });
-    h.events.emplace(click("cmdPrevious"), [](App& app, const UserAction&) { Step(app, -1); });
-    h.events.emplace(click("cmdOK"), [](App& app, const UserAction&) { CloseTips(app); });
-    h.events.emplace(click("chkDontShow"),
+    h.events.emplace(click(kCmdNext), [](App& app, const UserAction&) { Step(app, 1); });
+    h.events.emplace(click(kCmdPrevious), [](App& app, const UserAction&) { Step(app, -1); });
+    h.events.emplace(click(kCmdOK), [](App& app, const UserAction&) { CloseTips(app); });
+    h.events.emplace(click(kChkDontShow),
                      [](App& app, const UserAction&) { DontShowClicked(app); });
-    h.events.emplace(EventKey("frmKVHelp", "", UserAction::Kind::Close),
+    h.events.emplace(EventKey(kFrmKVHelp, "", UserAction::Kind::Close),
                      [](App& app, const UserAction&) { CloseTips(app); });
-    h.menus.emplace("mnuTipOfDay", ToggleTipOfDay);
+    h.menus.emplace(kMnuTipOfDay, ToggleTipOfDay);
 }

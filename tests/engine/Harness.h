@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "platform/sim/SimDesktop.h"
+#include "store/Settings.h"
 #include "ui/App.h"
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <string_view>
 
 // A fresh program folder with the small fixture database, a simulated desktop and an App.
 struct Harness {
@@ -59,3 +61,12 @@ struct Harness {
         sim.scheduleAction(micros, {UserAction::Kind::Menu, "frmKeyvane", item, -1, 0, 0, {}});
     }
 };
+
+// The database file with the options of its settings line changed by `change`, the line written as
+// the program writes it; every other option, and the rest of the file, stay as they were.
+template <class Change> std::string WithOptions(const std::string& db, Change change) {
+    const std::size_t eol = db.find("\r\n");
+    Options o = ParseSettings(std::string_view(db).substr(0, eol));
+    change(o);
+    return BuildSettingsLine(o) + db.substr(eol);
+}

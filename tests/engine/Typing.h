@@ -6,12 +6,10 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
-// The user at the keyboard of a Harness: each key held 30 ms, one key every 100 ms; and the
-// settings line changed before the program starts.
+// The user at the keyboard of a Harness: each key held 30 ms, one key every 100 ms.
 struct Typist {
     Harness& h;
     std::int64_t at = 100'000;
@@ -45,15 +43,3 @@ struct Typist {
     // Runs the program until everything typed has been taken, and a little longer.
     void finish() { h.runFor(at + 200'000); }
 };
-
-// The database file with field n (from 1) of its settings line set to value.
-inline std::string WithSetting(std::string db, int n, const std::string& value) {
-    const std::size_t eol = db.find("\r\n");
-    std::vector<std::string> fields;
-    std::stringstream line(db.substr(0, eol));
-    for (std::string f; std::getline(line, f, ' ');) fields.push_back(f);
-    fields.at(static_cast<std::size_t>(n - 1)) = value;
-    std::string rebuilt;
-    for (std::size_t i = 0; i < fields.size(); ++i) rebuilt += (i ? " " : "") + fields[i];
-    return db.replace(0, eol, rebuilt);
-}

@@ -7,16 +7,16 @@
 
 namespace {
 
-// Settings field 2 bit 0 is look-ahead, field 14 bit 1 the activation option stored inverted,
-// field 16 the use level in tens.
 struct Session {
     Harness h;
     Typist t{h};
 
     Session(int useLevel, bool lookAhead = true, bool activate = true) {
-        std::string db = WithSetting(h.file(), 16, std::to_string(useLevel * 10));
-        db = WithSetting(db, 2, lookAhead ? "1" : "0");
-        h.writeFile(WithSetting(db, 14, activate ? "0" : "2"));
+        h.writeFile(WithOptions(h.file(), [&](Options& o) {
+            o.useLevel = useLevel;
+            o.lookAhead = lookAhead;
+            o.activateUsedWords = activate;
+        }));
     }
     // A record as it stands now, mark included.
     std::string record(const char* shortForm) const {

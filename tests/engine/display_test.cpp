@@ -33,12 +33,14 @@ const Control& Label(Harness& h) {
 // With "Make display panel always visible" off the panel shows only while there is a preview.
 TEST(Display, ThePreviewShowsOnThePanelThatHidesAgainAtTheDelimiter) {
     Harness h;
-    std::string db =
-        WithSetting(h.file(), 19, "3"); // the panel may hide; no highlighted suggestion
-    db = WithSetting(db, 20, "2");      // the panel is in use
-    db = WithSetting(db, 11, "1");      // anchored at 1200, 3000
-    db = WithSetting(db, 12, "1200");
-    db = WithSetting(db, 13, "3000");
+    const std::string db = WithOptions(h.file(), [](Options& o) {
+        o.panelAlwaysVisible = false; // the panel may hide
+        o.highlightDisplay = false;
+        o.usePanel = true;
+        o.panelAnchored = true;
+        o.panelTop = 1200;
+        o.panelLeft = 3000;
+    });
     h.writeFile(db);
     Typist t{h};
     t.type("rgds");
@@ -78,7 +80,7 @@ TEST(Display, AnAlwaysVisiblePanelEmptiesInsteadOfHiding) {
     };
     for (const auto& c : cases) {
         Harness h;
-        h.writeFile(WithSetting(h.file(), 20, "2"));
+        h.writeFile(WithOptions(h.file(), [](Options& o) { o.usePanel = true; }));
         Typist t{h};
         t.type(c.typed);
         t.finish();
@@ -89,14 +91,17 @@ TEST(Display, AnAlwaysVisiblePanelEmptiesInsteadOfHiding) {
 
 TEST(Display, TheLookAheadListFillsTheDisplayBoxWhileTheUserPauses) {
     Harness h;
-    h.writeFile(WithSetting(h.file(), 2, "1"));
+    h.writeFile(WithOptions(h.file(), [](Options& o) { o.lookAhead = true; }));
     Typist t{h};
     t.type("t");
     h.runFor(t.at + 100'000);
     EXPECT_EQ(DisplayText(h.app), "tb\tone///two\r\nth\tthe\r\nty\tThank you\r\n\tBest wishes\xB0");
     // With the list in view the preview leaves out the end-of-list mark.
     Harness th;
-    th.writeFile(WithSetting(WithSetting(th.file(), 2, "1"), 16, "30"));
+    th.writeFile(WithOptions(th.file(), [](Options& o) {
+        o.lookAhead = true;
+        o.useLevel = 3;
+    }));
     Typist u{th};
     u.type("th");
     th.runFor(u.at + 100'000);

@@ -11,7 +11,7 @@ struct Typed {
 
 Typed TypeInto(const std::string& text, int useLevel = 9) {
     Harness h;
-    h.writeFile(WithSetting(h.file(), 16, std::to_string(useLevel * 10)));
+    h.writeFile(WithOptions(h.file(), [useLevel](Options& o) { o.useLevel = useLevel; }));
     Typist t{h};
     t.type(text);
     t.finish();
@@ -73,7 +73,10 @@ TEST(Expansion, AltSLetsTheWordExpandWhateverItsLengthUntilItEnds) {
     for (const bool beforeLastLetter : {true, false}) {
         Harness h;
         // Activation off: an expansion would otherwise activate the short form for good.
-        h.writeFile(WithSetting(WithSetting(h.file(), 16, "30"), 14, "2"));
+        h.writeFile(WithOptions(h.file(), [](Options& o) {
+            o.useLevel = 3;
+            o.activateUsedWords = false;
+        }));
         Typist t{h};
         t.type(beforeLastLetter ? "cmp" : "cmpy");
         t.chord({vk::Menu, 'S'});

@@ -6,9 +6,8 @@
 
 namespace {
 
-std::string WithExpanderOff(std::string db) {
-    const std::size_t eol = db.find(" 1 -- Copyright");
-    return db.replace(eol, 3, " 0 ");
+std::string WithExpanderOff(const std::string& db) {
+    return WithOptions(db, [](Options& o) { o.expanderOn = false; });
 }
 
 void Tap(SimDesktop& sim, std::int64_t at, std::uint8_t key) {
@@ -23,7 +22,7 @@ TEST(MainLoop, FullSpeedNeverSleepsAndTheNormalCadenceSleepsOnceAPass) {
     EXPECT_LE(normal.sim.sleepCount(), 100);
 
     Harness fast;
-    fast.writeFile(fast.file().replace(0, 6, "0 0 1 "));
+    fast.writeFile(WithOptions(fast.file(), [](Options& o) { o.fullSpeed = true; }));
     fast.runFor(100'000);
     EXPECT_EQ(fast.sim.sleepCount(), 0);
 }

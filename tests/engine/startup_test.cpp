@@ -102,7 +102,7 @@ TEST(Exit, ChangedSettingsAreSavedOnlyWhenTheUserSaysYes) {
 TEST(Exit, ProtectedModeWritesNothingAndAsksNothing) {
     for (const char* item : {"mnuExit", "mnuExitNoSave"}) {
         Harness h;
-        h.writeFile(Replace(h.file(), "0 0 0 ", "0 0 2 "));
+        h.writeFile(WithOptions(h.file(), [](Options& o) { o.protectedMode = true; }));
         const std::string before = h.file();
         h.chooseMenuAt(100'000, "mnuCSFullSpeed");
         h.chooseMenuAt(150'000, item);

@@ -79,8 +79,7 @@ StateBytes Measure(App& app) {
     const EngineState& e = app.engine;
     n += e.word.currentWord.size() + e.expansion.pendingOutput.size() +
          e.expansion.eraseText.size() + e.expansion.fullPreview.size() +
-         e.expansion.lastExpansionShown.size() + e.expansion.recordTail.size() +
-         e.expansion.queuedText.size();
+         e.expansion.lastExpansionShown.size() + e.expansion.recordTail.size();
     n += app.stats.activatedList.size();
     for (const std::string& clip : app.clip.multi.slots) n += clip.size();
     const QuibListState& q = app.clip.quib;

@@ -81,11 +81,3 @@ TEST(ActiveListOfGroup, TakesMarkedRecordsAndThoseWithinTheUseLevel) {
         EXPECT_EQ(list.count, c.count) << "level " << c.level;
     }
 }
-
-TEST(CountInGroup, SkipsTheGroupsLeadingLineBreak) {
-    const std::string group =
-        Rec("ab", "about" + Act) + Rec("ac", "across" + Act) + Rec("ad", "add");
-    EXPECT_EQ(CountInGroup(group, "\r"), 2);
-    EXPECT_EQ(CountInGroup(group, Act + "\r"), 2);
-    EXPECT_EQ(CountInGroup(group, Add + "\r"), 0);
-}

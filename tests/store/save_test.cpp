@@ -59,7 +59,9 @@ TEST(SaveDatabase, RebuildWritesTheOptionsAndClearsBothFlags) {
     ASSERT_TRUE(SaveDatabase(disk, *r.db, o, true).ok);
     EXPECT_EQ(r.db->settingsLine, BuildSettingsLine(o));
     EXPECT_EQ(disk.files[Path], DatabaseText(*r.db));
-    EXPECT_EQ(ParseSettings(FirstLineOfFile(disk, "QNhForms.dta")).useLevel, 3);
+    const LoadResult reread = LoadDatabase(disk);
+    ASSERT_TRUE(reread.db);
+    EXPECT_EQ(ParseSettings(reread.db->settingsLine).useLevel, 3);
     EXPECT_FALSE(r.db->databaseChanged);
     EXPECT_FALSE(r.db->settingsChanged);
 }

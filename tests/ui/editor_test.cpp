@@ -102,8 +102,7 @@ TEST(Editor, PasteStoresLineBreaksAndTabsAsMarkers) {
 
 TEST(Editor, WithProtectedModeOnNothingIsWritten) {
     Harness h;
-    std::string db = h.file();
-    h.writeFile(db.replace(db.find("0 0 0 16748688"), 5, "0 0 2")); // protected mode
+    h.writeFile(WithOptions(h.file(), [](Options& o) { o.protectedMode = true; }));
     const std::string before = h.file();
     bool exitSaveEnabled = true;
     RunSteps(h, {

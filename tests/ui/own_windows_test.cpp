@@ -7,8 +7,7 @@ namespace {
 // As on Windows, the key state is global: typing into the program's own boxes still counts.
 TEST(OwnWindows, KeysTypedIntoTheProgramsBoxesReachItsBoxAndItsCounters) {
     Harness h;
-    std::string db = h.file();
-    h.writeFile(db.replace(db.find(" 1 -- Copyright"), 3, " 0 ")); // expander off
+    h.writeFile(WithOptions(h.file(), [](Options& o) { o.expanderOn = false; }));
     h.sim.setIdleHook([&h, step = 0]() mutable {
         if (step == 0) {
             FindControl(h.app.frmKeyvane, "txtDisplay")->text.clear(); // the introduction
