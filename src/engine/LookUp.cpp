@@ -23,10 +23,6 @@ constexpr std::string_view kErasedAnd = "\xA1"
 constexpr std::string_view kErasedCapitalAnd = "\xA1"
                                                "And";
 
-bool IsStateMark(char c) {
-    return c == mark::Activated || c == mark::Added;
-}
-
 bool UsableAtUseLevel(const App& app, std::size_t wordLength, bool flagged) {
     const int level = app.options.useLevel;
     return level >= 9 || app.engine.expansion.useLevelOverride ||
@@ -120,20 +116,17 @@ void LookUpWhileTyping(App& app) {
     const int g = GroupIndex(w.firstLetter);
     const std::string& group = app.db.groups[g];
     const std::string& word = w.currentWord;
-    const std::size_t p = FindShortForm(app.engine.groupOrders[g], group, word);
-    if (p == std::string::npos) return ShowNoMatch(app);
+    const std::optional<Record> r = FindShortForm(app.engine.groupOrders[g], group, word);
+    if (!r) return ShowNoMatch(app);
 
     // The stored expansion begins with a copy of the short form; the tail is what follows it.
     x.endOfListMark.clear();
-    std::size_t recordEnd = group.find(CrLf, p + 2);
-    if (recordEnd == std::string::npos) {
-        recordEnd = group.size();
-        x.endOfListMark = " <";
-    }
-    const std::size_t tailStart = std::min(p + 2 * word.size() + 3, recordEnd);
-    std::string tail = group.substr(tailStart, recordEnd - tailStart);
-    const bool flagged = !tail.empty() && IsStateMark(tail.back());
-    if (flagged) tail.pop_back();
+    const std::size_t recordEnd = r->end;
+    if (recordEnd == group.size()) x.endOfListMark = " <";
+    // A stored text shorter than its short form has no tail, and so no state mark after one.
+    const bool whole = r->stored.size() >= word.size();
+    std::string tail(whole ? r->stored.substr(word.size()) : std::string_view());
+    const bool flagged = whole && r->mark != '\0';
     x.unflaggedRecordEnd = flagged ? 0 : recordEnd;
     x.recordTail = tail;
     if (!UsableAtUseLevel(app, word.size(), flagged)) {
