@@ -7,8 +7,8 @@
 
 // Reading the records of a letter group where they stand. A group is CR LF before every record;
 // a record runs to the next CR, or to the group's end for the last one. Everything here is a
-// view into the group: nothing is copied, so the look-up after every letter allocates nothing,
-// and a view lasts only as long as the group's text is left as it is.
+// view into the group: finding and reading a record copies and allocates nothing, and a view
+// lasts only as long as the group's text is left as it is.
 
 // The end of the record that begins at start: the next CR, or the group's end.
 std::size_t RecordEnd(std::string_view group, std::size_t start);
