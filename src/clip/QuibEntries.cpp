@@ -34,11 +34,8 @@ std::string NextForm(std::string form) {
 // The short form of the group's last record; empty when the group ends with a line break or
 // its last line has no TAB.
 std::string_view LastShortForm(std::string_view group) {
-    const std::size_t lineBreak = group.rfind(CrLf);
-    if (lineBreak == std::string_view::npos) return {};
-    const std::string_view last = group.substr(lineBreak + 2);
-    const std::size_t tab = last.find('\t');
-    return tab == std::string_view::npos ? std::string_view() : last.substr(0, tab);
+    const std::optional<Record> last = LastRecord(group);
+    return last && last->hasTab ? last->shortForm : std::string_view();
 }
 
 } // namespace
@@ -58,15 +55,10 @@ bool QualifiesForQuibList(std::string_view shortForm, std::string_view expansion
 QuibEntries CollectQuibEntries(const Database& db, const LocalTime& now) {
     QuibEntries list;
     for (const std::string& group : db.groups) {
-        for (std::size_t lineBreak = group.find(CrLf); lineBreak != std::string::npos;) {
-            const std::size_t start = lineBreak + 2;
-            const std::size_t end = RecordEnd(group, start);
-            lineBreak = group.find(CrLf, end);
-            const RecordParts parts =
-                SplitRecord(std::string_view(group).substr(start, end - start));
-            if (parts.state != mark::Added) continue;
-            const std::string expansion = ApplyErasures(parts.expansion);
-            if (!QualifiesForQuibList(parts.shortForm, expansion)) continue;
+        for (const Record& r : RecordsOf(group)) {
+            if (r.mark != mark::Added) continue;
+            const std::string expansion = ApplyErasures(r.stored);
+            if (!QualifiesForQuibList(r.shortForm, expansion)) continue;
             if (list.pasteTexts.size() == kMaxQuibEntries) {
                 list.tooMany = true;
                 continue;
@@ -75,10 +67,10 @@ QuibEntries CollectQuibEntries(const Database& db, const LocalTime& now) {
             std::string shown = ReplaceWithMarkers(expansion, "`", "`", MarkerMode::Display, now);
             if (shown.size() > kShownLength) shown = shown.substr(0, kShownLength) + "...";
             list.textColumn += shown + CrLf;
-            list.shortFormColumn.append(parts.shortForm).append(CrLf);
+            list.shortFormColumn.append(r.shortForm).append(CrLf);
             list.pasteTexts.push_back(
                 ReplaceWithMarkers(expansion, "`", "\r", MarkerMode::Typing, now));
-            list.shortForms.emplace_back(parts.shortForm);
+            list.shortForms.emplace_back(r.shortForm);
         }
     }
     list.rows = static_cast<int>(list.pasteTexts.size());

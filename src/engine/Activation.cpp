@@ -14,10 +14,6 @@
 
 namespace {
 
-bool IsStateMark(char c) {
-    return c == mark::Activated || c == mark::Added;
-}
-
 char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
@@ -41,11 +37,9 @@ void ActivateUsedShortForm(Core& core) {
     if (!core.options.activateUsedWords || x.unflaggedRecordEnd == 0 || word.empty()) return;
     const int g = GroupIndex(word.front());
     std::string& group = core.db.groups[g];
-    const std::size_t p = FindShortForm(core.engine.groupOrders[g], group, word);
-    if (p == std::string::npos) return;
-    const std::size_t end = RecordEnd(group, p + 2);
-    if (IsStateMark(group[end - 1])) return;
-    Activate(core, group, end);
+    const std::optional<Record> r = FindShortForm(core.engine.groupOrders[g], group, word);
+    if (!r || r->mark != '\0') return;
+    Activate(core, group, r->end);
     AddActivatedLine(core, word + "\t" + ApplyErasures(word + x.recordTail));
 }
 
@@ -94,15 +88,15 @@ std::string ActivatedLine(std::string_view group, std::size_t at) {
 std::string ActivateMissed(Core& core, const Found& f) {
     std::string& group = core.db.groups[f.group];
     std::vector<std::string> lines{ActivatedLine(group, f.match.at)};
-    std::size_t end = RecordEnd(group, f.match.at);
-    Activate(core, group, end);
-    if (f.phrase && end + 1 < group.size()) {
-        const std::size_t next = end + 3; // after the mark and the CR LF
-        const std::size_t nextEnd = RecordEnd(group, next);
-        const auto at = FindExpansionStart(group, f.match.text, next, nextEnd);
-        if (at && !IsStateMark(group[nextEnd - 1])) {
+    const Record found = RecordAround(group, f.match.at);
+    Activate(core, group, found.end);
+    // The mark moved what follows: the next record is read from the record as it is now.
+    const std::optional<Record> next = NextRecord(group, RecordAt(group, found.start));
+    if (f.phrase && next) {
+        const auto at = FindExpansionStart(group, f.match.text, next->start, next->end);
+        if (at && next->mark == '\0') {
             lines.push_back(ActivatedLine(group, *at));
-            Activate(core, group, nextEnd);
+            Activate(core, group, next->end);
         }
     }
     std::string message = lines.size() > 1 ? "Short forms activated:" : "Short form activated:";
@@ -118,17 +112,16 @@ void CheckMissedShortForm(Core& core) {
     const std::optional<Found> f = FindTypedInFull(core);
     if (!f) return;
     std::string& group = core.db.groups[f->group];
-    const std::string stored(StoredTextFrom(group, f->match.at));
-    const std::string_view shortForm = ShortFormAround(group, f->match.at);
-    const bool marked = IsStateMark(stored.back());
+    const Record r = RecordAround(group, f->match.at);
+    const bool marked = r.mark != '\0';
     const int level = core.options.useLevel;
-    const bool usable = static_cast<int>(shortForm.size()) <= level || level >= 9 || marked;
+    const bool usable = static_cast<int>(r.shortForm.size()) <= level || level >= 9 || marked;
     std::string message;
     if (usable) {
-        if (stored.size() <= core.engine.word.currentWord.size() + 1) {
+        // What follows the match is the word itself, or the word and its state mark.
+        if (r.end - f->match.at <= core.engine.word.currentWord.size() + 1) {
             message = "Missed short form:\r\n\r\n" + ActivatedLine(group, f->match.at);
-            if (core.options.activateUsedWords && !marked)
-                Activate(core, group, f->match.at + stored.size());
+            if (core.options.activateUsedWords && !marked) Activate(core, group, r.end);
         }
     } else if (core.options.activateUsedWords) {
         message = ActivateMissed(core, *f);

@@ -3,9 +3,9 @@
 #include "engine/Activation.h"
 #include "engine/CaretSearch.h"
 #include "engine/DefineMode.h"
-#include "engine/GroupSearch.h"
 #include "platform/Form.h"
 #include "platform/keys.h"
+#include "store/GroupSearch.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -11,26 +11,20 @@ namespace {
 constexpr int kPerPass = 7;
 constexpr std::string_view kMore = "\r\n...";
 
-bool IsStateMark(char c) {
-    return c == mark::Activated || c == mark::Added;
-}
-
 // Listed when short forms of its length are in use, or it carries a state mark. The word is
 // `extra` letters shorter than the short form.
-bool Listed(const Core& core, std::string_view record, std::size_t extra) {
+bool Listed(const Core& core, const Record& r, std::size_t extra) {
     const int level = core.options.useLevel;
     return static_cast<int>(core.engine.word.currentWord.size() + extra) <= level || level >= 9 ||
-           core.engine.expansion.useLevelOverride ||
-           (!record.empty() && IsStateMark(record.back()));
+           core.engine.expansion.useLevelOverride || r.mark != '\0';
 }
 
 // One record as a line of the list: short form, TAB and the expansion as the user reads it.
 // The first record found comes without the line break before it.
-std::string ListLine(Core& core, std::string_view group, std::size_t lineBreak) {
+std::string ListLine(Core& core, std::string_view group, const Record& r) {
     LookAheadState& la = core.engine.lookAhead;
-    const std::size_t start = la.foundCount == 1 ? lineBreak + 2 : lineBreak;
-    const std::size_t end = RecordEnd(group, lineBreak + 2);
-    std::string line(group.substr(start, end - start));
+    const std::size_t start = la.foundCount == 1 ? r.start : r.start - 2;
+    std::string line(group.substr(start, r.end - start));
     const LocalTime now = core.platform.localTime();
     // At the lowest use levels the activated forms are the user's whole vocabulary; the mark
     // would only clutter the list.
@@ -71,12 +65,10 @@ void FirstListPass(Core& core) {
     std::string list;
     for (int n = 0; n < kPerPass && la.index < LookAheadState::kLettersDone; ++n, ++la.index) {
         candidate.back() = static_cast<char>(96 + la.index);
-        const std::size_t at = FindShortForm(order, group, candidate);
-        if (at == std::string::npos) continue;
+        const std::optional<Record> r = FindShortForm(order, group, candidate);
+        if (!r) continue;
         ++la.foundCount;
-        const std::size_t end = RecordEnd(group, at + 2);
-        if (Listed(core, std::string_view(group).substr(at, end - at), 1))
-            list += ListLine(core, group, at);
+        if (Listed(core, *r, 1)) list += ListLine(core, group, *r);
     }
     ShowListPass(core, std::move(list), la.index >= LookAheadState::kLettersDone);
 }
@@ -100,15 +92,13 @@ void SecondListPass(Core& core) {
             finished = true;
             break;
         }
-        const std::size_t end = RecordEnd(group, at + 2);
-        la.secondListNext = end;
-        const std::string_view record = std::string_view(group).substr(at + 2, end - at - 2);
-        const std::string_view shortForm = record.substr(0, record.find('\t'));
-        if (!shortForm.starts_with(word)) {
+        const Record r = RecordAt(group, at + 2);
+        la.secondListNext = r.end;
+        if (!r.shortForm.starts_with(word)) {
             finished = true;
-        } else if (shortForm.size() != word.size() + 1) {
+        } else if (r.shortForm.size() != word.size() + 1) {
             ++la.foundCount;
-            if (Listed(core, record, 2)) list += ListLine(core, group, at);
+            if (Listed(core, r, 2)) list += ListLine(core, group, r);
         }
     }
     if (finished) la.index = LookAheadState::kSuppressed;

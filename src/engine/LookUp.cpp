@@ -4,54 +4,74 @@
 #include "engine/Core.h"
 #include "engine/DefineMode.h"
 #include "engine/LookAhead.h"
-#include "engine/MainLoop.h"
+#include "engine/Matcher.h"
 #include "keyout/KeyFlush.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
-#include "platform/text.h"
-#include "store/Markers.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace {
 
-constexpr int kLongestPreview = 70;
-// The record of the short form d: a Shift+D before it makes the expansion a capital And.
-constexpr std::string_view kErasedAnd = "\xA1"
-                                        "and";
-constexpr std::string_view kErasedCapitalAnd = "\xA1"
-                                               "And";
-
-bool IsStateMark(char c) {
-    return c == mark::Activated || c == mark::Added;
+MatchInput MatchInputOf(Core& core) {
+    const WordState& w = core.engine.word;
+    const Options& o = core.options;
+    return {.word = w.currentWord,
+            .firstLetter = w.firstLetter,
+            .wordActive = w.wordActive,
+            .capitalD = w.capitalD,
+            .useLevel = o.useLevel,
+            .highlightDisplay = o.highlightDisplay,
+            .lookAheadInView = !core.windows.mainWindowMinimized() && o.lookAhead,
+            .useLevelOverride = core.engine.expansion.useLevelOverride,
+            .defineMode = !InNormalMode(core),
+            .now = core.platform.localTime()};
 }
 
-bool UsableAtUseLevel(const Core& core, std::size_t wordLength, bool flagged) {
-    const int level = core.options.useLevel;
-    return level >= 9 || core.engine.expansion.useLevelOverride ||
-           static_cast<int>(wordLength) <= level || flagged;
+// What the delimiter, activation and Alt+D read of the look-up's decision.
+void KeepMatch(Core& core, Match& m) {
+    ExpansionState& x = core.engine.expansion;
+    switch (m.outcome) {
+    case MatchOutcome::NotAWord:
+        return;
+    case MatchOutcome::NoRecord:
+        x.lastExpansionShown.clear();
+        return;
+    case MatchOutcome::BelowUseLevel:
+    case MatchOutcome::Armed:
+        break;
+    }
+    x.endOfListMark = m.endOfListMark;
+    x.unflaggedRecordEnd = m.unflaggedRecordEnd;
+    x.recordTail = std::move(m.recordTail);
+    x.armed = m.outcome == MatchOutcome::Armed;
+    if (!x.armed) return;
+    // The capital D is spent on the expansion it armed.
+    core.engine.word.capitalD = false;
+    x.eraseText = std::move(m.eraseText);
+    x.pendingOutput = std::move(m.pendingOutput);
+    if (!m.previewed) return;
+    x.fullPreview = std::move(m.fullPreview);
+    x.lastExpansionShown = std::move(m.lastExpansionShown);
+    x.previewLength = m.previewLength;
 }
 
 void ShowNoMatch(Core& core) {
-    ExpansionState& x = core.engine.expansion;
-    x.lastExpansionShown.clear();
     if (core.options.usePanel) {
         if (PanelMayHide(core.options))
             core.windows.hidePanel();
         else
             core.windows.setPanelCaption(" ");
     }
-    if (x.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
+    if (core.engine.expansion.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
     core.windows.setMainCaption(kCaption);
 }
 
 // Types the completion after the caret and leaves it selected, so the user's next key replaces
-// it. A line break shows as one, markers as they are shown, erasures applied.
-void ShowHighlight(Core& core, std::string_view tail, const LocalTime& now) {
+// it.
+void ShowHighlight(Core& core, const std::string& shown) {
     Platform& p = core.platform;
-    const std::string shown =
-        ApplyErasures(ReplaceWithMarkers(tail, "`", "\r", MarkerMode::Display, now));
     p.doEvents();
     ReleaseShiftKeys(p);
     TypeKeyScript(p, core.out, shown);
@@ -66,20 +86,11 @@ void ShowHighlight(Core& core, std::string_view tail, const LocalTime& now) {
     core.engine.expansion.highlightShown = true;
 }
 
-void ShowPreview(Core& core, std::string_view tail, std::string_view shownWord) {
-    ExpansionState& x = core.engine.expansion;
+void ShowPreview(Core& core, const Match& m) {
     const Options& o = core.options;
-    const LocalTime now = core.platform.localTime();
-    x.fullPreview = std::string(shownWord) + std::string(tail);
-    x.lastExpansionShown = ReplaceWithMarkers(x.fullPreview, "`", "`", MarkerMode::Display, now);
-    // With the look-ahead list in view the user sees the longer forms there instead.
-    std::string preview = x.lastExpansionShown;
-    if (core.windows.mainWindowMinimized() || !o.lookAhead) preview += x.endOfListMark;
-    x.previewLength =
-        static_cast<std::int16_t>(std::min<std::size_t>(preview.size(), kLongestPreview));
-    if (o.highlightDisplay) ShowHighlight(core, tail, now);
+    if (m.highlight) ShowHighlight(core, *m.highlight);
     if (o.usePanel) {
-        core.windows.setPanelWidth(PanelWidthForPreview(x.previewLength));
+        core.windows.setPanelWidth(PanelWidthForPreview(m.previewLength));
         if (!o.panelAlwaysVisible) {
             core.windows.hidePanel();
             core.windows.showPanel();
@@ -90,8 +101,22 @@ void ShowPreview(Core& core, std::string_view tail, std::string_view shownWord) 
             core.windows.positionFloatingPanel();
         }
     }
-    core.windows.setPanelCaption(preview);
-    core.windows.setMainCaption("--> " + preview);
+    core.windows.setPanelCaption(m.preview);
+    core.windows.setMainCaption("--> " + m.preview);
+}
+
+void ShowMatch(Core& core, const Match& m) {
+    switch (m.outcome) {
+    case MatchOutcome::NotAWord:
+    case MatchOutcome::BelowUseLevel:
+        return ResetDisplay(core);
+    case MatchOutcome::NoRecord:
+        return ShowNoMatch(core);
+    case MatchOutcome::Armed:
+        // While a definition is typed nothing is previewed, let alone typed as a suggestion.
+        if (m.previewed) ShowPreview(core, m);
+        return;
+    }
 }
 
 } // namespace
@@ -108,52 +133,12 @@ void ResetDisplay(Core& core) {
 }
 
 void LookUpWhileTyping(Core& core) {
-    const WordState& w = core.engine.word;
-    ExpansionState& x = core.engine.expansion;
-    x.highlightShown = false;
+    core.engine.expansion.highlightShown = false;
     if (!core.windows.mainWindowMinimized() && core.options.lookAhead) {
         ResetLookAhead(core);
         core.windows.setDisplayText("");
     }
-    if (!w.wordActive) return ResetDisplay(core);
-    const int g = GroupIndex(w.firstLetter);
-    const std::string& group = core.db.groups[g];
-    const std::string& word = w.currentWord;
-    const std::size_t p = FindShortForm(core.engine.groupOrders[g], group, word);
-    if (p == std::string::npos) return ShowNoMatch(core);
-
-    // The stored expansion begins with a copy of the short form; the tail is what follows it.
-    x.endOfListMark.clear();
-    std::size_t recordEnd = group.find(CrLf, p + 2);
-    if (recordEnd == std::string::npos) {
-        recordEnd = group.size();
-        x.endOfListMark = " <";
-    }
-    const std::size_t tailStart = std::min(p + 2 * word.size() + 3, recordEnd);
-    std::string tail = group.substr(tailStart, recordEnd - tailStart);
-    const bool flagged = !tail.empty() && IsStateMark(tail.back());
-    if (flagged) tail.pop_back();
-    x.unflaggedRecordEnd = flagged ? 0 : recordEnd;
-    x.recordTail = tail;
-    if (!UsableAtUseLevel(core, word.size(), flagged)) {
-        x.armed = false;
-        return ResetDisplay(core);
-    }
-
-    x.armed = true;
-    if (w.capitalD && tail == kErasedAnd) tail = kErasedCapitalAnd;
-    core.engine.word.capitalD = false;
-    std::string shownWord = word;
-    x.eraseText.clear();
-    while (!tail.empty() && tail.front() == mark::Erase) {
-        tail.erase(0, 1);
-        x.eraseText += '\b';
-        if (!shownWord.empty()) shownWord.pop_back();
-    }
-    // The next record begins with the word: a longer short form continues it.
-    if (x.endOfListMark.empty() && group.compare(recordEnd + 2, word.size(), word) != 0)
-        x.endOfListMark = " <";
-    // While a definition is typed nothing is previewed, let alone typed as a suggestion.
-    if (InNormalMode(core)) ShowPreview(core, tail, shownWord);
-    x.pendingOutput = "\b" + x.eraseText + tail;
+    Match m = MatchWord(core.db.groups, core.engine.groupOrders, MatchInputOf(core));
+    KeepMatch(core, m);
+    ShowMatch(core, m);
 }

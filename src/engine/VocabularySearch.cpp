@@ -52,11 +52,8 @@ std::optional<std::size_t> FindWholeExpansion(std::string_view group, std::strin
 }
 
 std::string_view ShortFormAround(std::string_view group, std::size_t at) {
-    const std::size_t tab = group.rfind('\t', at);
-    if (tab == std::string_view::npos) return {};
-    const std::size_t lf = group.rfind('\n', tab);
-    const std::size_t start = lf == std::string_view::npos ? 0 : lf + 1;
-    return group.substr(start, tab - start);
+    const Record r = RecordAround(group, at);
+    return r.hasTab ? r.shortForm : std::string_view();
 }
 
 std::string_view StoredTextFrom(std::string_view group, std::size_t at) {

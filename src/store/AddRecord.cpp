@@ -79,12 +79,8 @@ bool OtherRecordHasExpansion(std::string_view group, std::string_view bare, std:
 
 // The line break of the first record whose short form sorts after the new one, or the end.
 std::size_t InsertionPoint(std::string_view group, std::string_view shortForm) {
-    for (std::size_t lineBreak = 0; lineBreak < group.size();) {
-        const std::size_t start = lineBreak + 2;
-        const std::size_t end = RecordEnd(group, start);
-        if (SplitRecord(group.substr(start, end - start)).shortForm > shortForm) return lineBreak;
-        lineBreak = end;
-    }
+    for (const Record& r : RecordsOf(group))
+        if (r.shortForm > shortForm) return r.start - 2;
     return group.size();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Records.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -31,16 +33,6 @@ struct RecordPos {
 // a piece of an expansion.
 std::optional<RecordPos> FindRecord(const Database& db, std::string_view shortForm);
 std::string_view RecordText(const Database& db, const RecordPos& pos);
-
-// The end of the record that begins at start: the next CR, or the group's end.
-std::size_t RecordEnd(std::string_view group, std::size_t start);
-
-struct RecordParts {
-    std::string_view shortForm;
-    std::string_view expansion; // the stored expansion, without the state mark
-    char state = '\0';          // mark::Activated, mark::Added, or '\0'
-};
-RecordParts SplitRecord(std::string_view record);
 
 // The records of a group that are active at a use level, each followed by CR LF: Added records
 // whole (mark included), Activated ones without their mark, and unmarked ones whose short form

@@ -29,11 +29,10 @@ std::size_t FirstBadLineEnd(std::string_view text) {
     return 0;
 }
 
-bool IsRecordLine(std::string_view line) {
-    const std::size_t tab = line.find('\t');
-    if (tab == 0 || tab == std::string_view::npos) return false;
-    for (std::size_t i = 0; i < tab; ++i)
-        if (line[i] < 'a' || line[i] > 'z') return false;
+bool IsRecordLine(const Record& r) {
+    if (!r.hasTab || r.shortForm.empty()) return false;
+    for (const char c : r.shortForm)
+        if (c < 'a' || c > 'z') return false;
     return true;
 }
 
@@ -58,15 +57,12 @@ LoadResult CutDatabaseText(std::string_view fileText) {
     char backwardsLetter = 0;
     char backwardsAfter = 0;
     char current = 0;
-    for (std::size_t lineBreak = 0; lineBreak < records.size();) {
+    for (const Record& r : RecordsOf(records)) {
         ++lineNumber;
-        const std::size_t start = lineBreak + 2;
-        const std::size_t end = RecordEnd(records, start);
-        const std::string_view line = records.substr(start, end - start);
-        if (!IsRecordLine(line))
+        if (!IsRecordLine(r))
             return Refuse("line " + std::to_string(lineNumber) +
                           " is not a short-form record (lower-case letters, a TAB, the expansion)");
-        const char letter = line.front();
+        const char letter = r.shortForm.front();
         if (letter < current && backwardsLine == 0) {
             backwardsLine = lineNumber;
             backwardsLetter = letter;
@@ -74,8 +70,7 @@ LoadResult CutDatabaseText(std::string_view fileText) {
         }
         if (letter > current) current = letter;
         const int g = letter - 'a';
-        if (groupStart[g] == std::string_view::npos) groupStart[g] = lineBreak;
-        lineBreak = end;
+        if (groupStart[g] == std::string_view::npos) groupStart[g] = r.start - 2;
     }
     for (int g = 0; g < 26; ++g)
         if (groupStart[g] == std::string_view::npos)

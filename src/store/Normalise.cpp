@@ -30,25 +30,20 @@ bool IsFirstOfItsShortForm(const Database& db, std::string_view shortForm, std::
 int NormalisingWalk(Database& db) {
     int rewritten = 0;
     for (std::string& group : db.groups) {
-        for (std::size_t lineBreak = 0; lineBreak < group.size();) {
-            const std::size_t start = lineBreak + 2;
-            std::size_t end = RecordEnd(group, start);
-            const std::string record = group.substr(start, end - start);
-            const std::size_t tab = record.find('\t');
-            // The mark stays at the end of the expansion, so the rebuild keeps the record's state.
-            const std::string_view expansion = tab == std::string::npos
-                                                   ? std::string_view()
-                                                   : std::string_view(record).substr(tab + 1);
-            const std::string_view shortForm = std::string_view(record).substr(0, tab);
-            if (NeedsRewrite(expansion) && IsFirstOfItsShortForm(db, shortForm, start)) {
-                const AddResult r =
-                    AddRecord(db, AddMode::B, false, {}, shortForm, ApplyErasures(expansion));
-                if (r.outcome == AddOutcome::Stored) {
-                    ++rewritten;
-                    end = RecordEnd(group, start);
-                }
+        for (std::optional<Record> r = FirstRecord(group); r; r = NextRecord(group, *r)) {
+            if (!NeedsRewrite(r->stored) || !IsFirstOfItsShortForm(db, r->shortForm, r->start))
+                continue;
+            // The rebuild replaces the group, so its input is copied out of it first. The mark
+            // stays at the end of the expansion, so the rebuild keeps the record's state.
+            const std::string shortForm(r->shortForm);
+            std::string expansion(r->stored);
+            if (r->mark != '\0') expansion += r->mark;
+            const AddResult added =
+                AddRecord(db, AddMode::B, false, {}, shortForm, ApplyErasures(expansion));
+            if (added.outcome == AddOutcome::Stored) {
+                ++rewritten;
+                r = RecordAt(group, r->start);
             }
-            lineBreak = end;
         }
     }
     return rewritten;

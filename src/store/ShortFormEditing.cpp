@@ -29,11 +29,8 @@ std::string RecordsForDisplay(const Database& db, int group, std::size_t from,
 }
 
 std::size_t RecordPlace(std::string_view group, std::string_view shortForm) {
-    for (std::size_t start = 2; start < group.size();) {
-        const std::size_t end = RecordEnd(group, start);
-        if (SplitRecord(group.substr(start, end - start)).shortForm >= shortForm) return start;
-        start = end + 2;
-    }
+    for (const Record& r : RecordsOf(group))
+        if (r.shortForm >= shortForm) return r.start;
     return group.size();
 }
 

@@ -14,9 +14,9 @@ std::string ShowLineBreaks(std::string_view records, const LocalTime& now) {
     return ReplaceWithMarkers(records, "`", "\r\n\t", MarkerMode::Display, now);
 }
 
-int LineCount(std::string_view group) {
+int RecordCount(std::string_view group) {
     int n = 0;
-    for (const char c : group) n += c == '\r' ? 1 : 0;
+    for ([[maybe_unused]] const Record& r : RecordsOf(group)) ++n;
     return n;
 }
 
@@ -24,22 +24,16 @@ std::string Count(int n) {
     return std::to_string(n);
 }
 
-// Calls take(record) for every record of every group, in order; the record has no line break.
+// Calls take(record) for every record of every group, in order.
 template <typename Take> void ForEachRecord(const Database& db, Take take) {
-    for (const std::string& group : db.groups) {
-        for (std::size_t lineBreak = group.find('\r'); lineBreak != std::string::npos;) {
-            const std::size_t start = lineBreak + 2;
-            const std::size_t end = RecordEnd(group, start);
-            if (start <= end) take(std::string_view(group).substr(start, end - start));
-            lineBreak = end < group.size() ? end : std::string::npos;
-        }
-    }
+    for (const std::string& group : db.groups)
+        for (const Record& r : RecordsOf(group)) take(r);
 }
 
 std::string LengthList(const Database& db, bool exact, int maxLength, int minSaving) {
     std::string list;
-    ForEachRecord(db, [&](std::string_view record) {
-        const std::string shown = ApplyErasures(record);
+    ForEachRecord(db, [&](const Record& r) {
+        const std::string shown = ApplyErasures(r.text);
         if (shown.find('\t') == std::string::npos) return;
         const RecordParts parts = SplitRecord(shown);
         const int length = static_cast<int>(parts.shortForm.size());
@@ -54,11 +48,10 @@ std::string LengthList(const Database& db, bool exact, int maxLength, int minSav
 std::string MarkedList(const Database& db, char mark, int& count) {
     std::string list;
     count = 0;
-    ForEachRecord(db, [&](std::string_view record) {
-        if (record.empty() || record.back() != mark) return;
+    ForEachRecord(db, [&](const Record& r) {
+        if (mark == '\0' || r.mark != mark) return;
         if (++count > kMostMarked) return;
-        record.remove_suffix(1);
-        list.append(ApplyErasures(record)).append(CrLf);
+        list.append(ApplyErasures(r.text.substr(0, r.text.size() - 1))).append(CrLf);
         if (count == kMostMarked) list += "...";
     });
     return list;
@@ -77,7 +70,7 @@ std::string LetterListText(const Database& db, int letter, bool activeOnly, int 
         heading = Count(active.count) + " Available" + quoted + (active.count == 1 ? "':" : "'s:");
         if (!active.text.empty()) list = CrLf + active.text.substr(0, active.text.size() - 2);
     } else {
-        heading = Count(LineCount(group)) + quoted + "'s:";
+        heading = Count(RecordCount(group)) + quoted + "'s:";
         list = group;
     }
     if (!list.empty()) list = ShowLineBreaks(ApplyErasures(list), now).substr(2);

@@ -22,19 +22,21 @@ long long Rounded(double x) {
     return static_cast<long long>(std::floor(x + 0.5));
 }
 
-int RecordCount(const Database& db) {
-    int n = 0;
-    for (const std::string& group : db.groups)
-        for (const char c : group) n += c == '\r' ? 1 : 0;
-    return n;
-}
+struct RecordCounts {
+    int all = 0;
+    int activated = 0;
+    int added = 0;
+};
 
-// Records whose state mark is `mark`: the mark is a record's last character.
-int MarkedCount(const Database& db, char mark) {
-    int n = 0;
-    for (const std::string& group : db.groups)
-        for (std::size_t i = 0; i < group.size(); ++i)
-            if (group[i] == mark && (i + 1 == group.size() || group[i + 1] == '\r')) ++n;
+RecordCounts CountRecords(const Database& db) {
+    RecordCounts n;
+    for (const std::string& group : db.groups) {
+        for (const Record& r : RecordsOf(group)) {
+            ++n.all;
+            n.activated += r.mark == mark::Activated ? 1 : 0;
+            n.added += r.mark == mark::Added ? 1 : 0;
+        }
+    }
     return n;
 }
 
@@ -79,14 +81,13 @@ std::string StatisticsText(const SessionStats& stats, std::uint8_t mode) {
 }
 
 void ShowStatisticsWindow(App& app) {
-    const int activated = MarkedCount(app.db, mark::Activated);
-    const int added = MarkedCount(app.db, mark::Added);
+    const RecordCounts n = CountRecords(app.db);
     const std::string text =
         "So far" + StatisticsText(app.stats, 0) +
-        "\r\n\r\nTotal number of short forms in Quibnote:" + Figure(RecordCount(app.db)) +
-        "\r\nNumber of Activated short forms:" + Figure(activated) +
-        "\r\nNumber of Added short forms:" + Figure(added) +
-        "\r\nSize of personal vocabulary:" + Figure(activated + added) +
+        "\r\n\r\nTotal number of short forms in Quibnote:" + Figure(n.all) +
+        "\r\nNumber of Activated short forms:" + Figure(n.activated) +
+        "\r\nNumber of Added short forms:" + Figure(n.added) +
+        "\r\nSize of personal vocabulary:" + Figure(n.activated + n.added) +
         "\r\n\r\nHeight of Quibnote window in twips:" + Figure(app.frmKeyvane.rect.height);
     app.platform.messageBox(text, kTitle, MsgButtons::Ok, MsgIcon::Information);
 }

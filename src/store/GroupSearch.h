@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/Records.h"
+
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +22,6 @@ struct GroupOrder {
 };
 using GroupOrders = std::array<GroupOrder, 26>;
 
-// The index of the CR LF before the record of the short form in the group, or npos.
-std::size_t FindShortForm(GroupOrder& order, const std::string& group, std::string_view shortForm);
+// The record of the short form in the group, found as FindInGroup finds it.
+std::optional<Record> FindShortForm(GroupOrder& order, const std::string& group,
+                                    std::string_view shortForm);

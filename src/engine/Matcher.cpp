@@ -1,0 +1,81 @@
+#include "engine/Matcher.h"
+
+#include "platform/text.h"
+#include "store/Database.h"
+#include "store/Markers.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kLongestPreview = 70;
+// The record of the short form d: a Shift+D before it makes the expansion a capital And.
+constexpr std::string_view kErasedAnd = "\xA1"
+                                        "and";
+constexpr std::string_view kErasedCapitalAnd = "\xA1"
+                                               "And";
+
+bool UsableAtUseLevel(const MatchInput& in, bool flagged) {
+    return in.useLevel >= 9 || in.useLevelOverride ||
+           static_cast<int>(in.word.size()) <= in.useLevel || flagged;
+}
+
+void Preview(Match& m, const MatchInput& in, std::string_view shownWord, std::string_view tail) {
+    m.previewed = true;
+    m.fullPreview.reserve(shownWord.size() + tail.size());
+    m.fullPreview.append(shownWord).append(tail);
+    m.lastExpansionShown = ReplaceWithMarkers(m.fullPreview, "`", "`", MarkerMode::Display, in.now);
+    m.preview = m.lastExpansionShown;
+    if (!in.lookAheadInView) m.preview += m.endOfListMark;
+    m.previewLength =
+        static_cast<std::int16_t>(std::min<std::size_t>(m.preview.size(), kLongestPreview));
+    // A line break shows as one, markers as they are shown, erasures applied.
+    if (in.highlightDisplay)
+        m.highlight =
+            ApplyErasures(ReplaceWithMarkers(tail, "`", "\r", MarkerMode::Display, in.now));
+}
+
+} // namespace
+
+Match MatchWord(const std::array<std::string, 26>& groups, GroupOrders& orders,
+                const MatchInput& in) {
+    Match m;
+    if (!in.wordActive) return m;
+    const int g = GroupIndex(in.firstLetter);
+    const std::string_view group = groups[g];
+    const std::optional<Record> r = FindShortForm(orders[g], groups[g], in.word);
+    if (!r) {
+        m.outcome = MatchOutcome::NoRecord;
+        return m;
+    }
+
+    // The stored text begins with a copy of the short form; the tail is what follows it. One
+    // shorter than its short form has no tail, and so no state mark after one.
+    const std::size_t nextStart = r->end + 2;
+    const bool hasNext = nextStart <= group.size();
+    m.endOfListMark = hasNext ? std::string_view() : kEndOfListMark;
+    const bool whole = r->stored.size() >= in.word.size();
+    std::string_view tail = whole ? r->stored.substr(in.word.size()) : std::string_view();
+    const bool flagged = whole && r->mark != '\0';
+    m.unflaggedRecordEnd = flagged ? 0 : r->end;
+    m.recordTail = tail;
+    if (!UsableAtUseLevel(in, flagged)) {
+        m.outcome = MatchOutcome::BelowUseLevel;
+        return m;
+    }
+
+    m.outcome = MatchOutcome::Armed;
+    if (in.capitalD && tail == kErasedAnd) tail = kErasedCapitalAnd;
+    std::string_view shownWord = in.word;
+    while (!tail.empty() && tail.front() == mark::Erase) {
+        tail.remove_prefix(1);
+        m.eraseText += '\b';
+        if (!shownWord.empty()) shownWord.remove_suffix(1);
+    }
+    // The next record begins with the word: a longer short form continues it.
+    if (hasNext && !group.substr(nextStart).starts_with(in.word)) m.endOfListMark = kEndOfListMark;
+    if (!in.defineMode) Preview(m, in, shownWord, tail);
+    m.pendingOutput.reserve(1 + m.eraseText.size() + tail.size());
+    m.pendingOutput.append(1, '\b').append(m.eraseText).append(tail);
+    return m;
+}
