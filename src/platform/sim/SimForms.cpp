@@ -108,5 +108,7 @@ std::string SimDesktop::focusName() {
     if (!form) return "";
     const Control* c = focusedControl(*form);
     if (!c) return form->name;
-    return form->name + "." + c->name + (c->index >= 0 ? "(" + std::to_string(c->index) + ")" : "");
+    std::string name = form->name + "." + c->name;
+    if (c->index >= 0) name += '(' + std::to_string(c->index) + ')';
+    return name;
 }
