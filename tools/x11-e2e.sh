@@ -32,6 +32,6 @@ export DISPLAY=":$display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 ctest --test-dir build/x11 --output-on-failure \
-  -R '^(KeyNames|KeyState|KeyboardMap|Labels|ProgramFolder|X11DesktopTest)\.'
+  -R '^(InputBatch|KeyNames|KeyState|KeyboardMap|Labels|ProgramFolder|X11DesktopTest)\.'
 tests/x11/e2e.sh build/x11 $screenshots
 if $measure; then tests/x11/measure.sh build/x11; fi

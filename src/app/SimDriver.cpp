@@ -5,7 +5,7 @@
 #include "keyout/KeyScript.h"
 #include "platform/keys.h"
 #include "platform/sim/SimDesktop.h"
-#include "platform/sim/UsLayout.h"
+#include "platform/sim/SimTypist.h"
 #include "platform/text.h"
 #include "ui/App.h"
 #include "ui/MainWindow.h"
@@ -21,10 +21,9 @@
 namespace {
 
 constexpr std::int64_t kMs = 1000;
-constexpr std::int64_t kKeyHeld = 30 * kMs;   // a typed key is held this long
-constexpr std::int64_t kKeyGap = 60 * kMs;    // and this long passes before the next
-constexpr std::int64_t kShiftLead = 10 * kMs; // Shift leads and trails a shifted key by this
-constexpr std::int64_t kSettle = 100 * kMs;   // between the last action of a command and the next
+constexpr std::int64_t kKeyHeld = 30 * kMs; // a typed key is held this long
+constexpr std::int64_t kKeyGap = 60 * kMs;  // and this long passes before the next
+constexpr std::int64_t kSettle = 100 * kMs; // between the last action of a command and the next
 
 struct ScriptError {
     std::string message;
@@ -64,21 +63,36 @@ void RequireProgram(const Run& r) {
     if (!r.programRunning) throw ScriptError{"the program is not running"};
 }
 
-void TypeText(Run& r, std::string_view text) {
-    std::int64_t t = r.sim.nowMicros();
-    for (char c : UnescapeTyped(text)) {
-        const std::optional<KeyStroke> k = UsKeyForChar(c == '\n' ? '\r' : c);
-        if (!k) throw ScriptError{"no key types \"" + EscapeForPrint(std::string(1, c)) + "\""};
-        // A typist's Shift goes down before the letter and comes up after it; pressing both
-        // at one instant would let a pass see the letter without its Shift.
-        const std::int64_t shiftLead = k->shift ? kShiftLead : 0;
-        if (k->shift) r.sim.schedulePhysicalKey(t, vk::LShift, false);
-        r.sim.schedulePhysicalKey(t + shiftLead, k->key, false);
-        r.sim.schedulePhysicalKey(t + shiftLead + kKeyHeld, k->key, true);
-        if (k->shift) r.sim.schedulePhysicalKey(t + 2 * shiftLead + kKeyHeld, vk::LShift, true);
-        t += 2 * shiftLead + kKeyHeld + kKeyGap;
-    }
-    ActionDone(r, t - kKeyGap);
+// The first word of a text, and the text after it and its space.
+std::pair<std::string, std::string> FirstWord(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    if (space == std::string_view::npos) return {std::string(text), ""};
+    return {std::string(text.substr(0, space)), std::string(text.substr(space + 1))};
+}
+
+void TypeText(Run& r, std::string_view text, const TypingPace& pace) {
+    const std::string typed = UnescapeTyped(text);
+    if (const std::optional<char> c = Untypable(r.sim.layout(), typed))
+        throw ScriptError{"no key of the " + std::string(r.sim.layout().name) + " layout types \"" +
+                          EscapeForPrint(std::string(1, *c)) + "\""};
+    ActionDone(r, ScheduleTyping(r.sim, r.sim.nowMicros(), typed, pace));
+}
+
+// `burst HOLD GAP TEXT`: a fast typist, each key held HOLD ms, GAP ms from its release to the
+// next press.
+void Burst(Run& r, std::string_view text) {
+    const auto [hold, rest] = FirstWord(text);
+    const auto [gap, typed] = FirstWord(rest);
+    const std::optional<int> holdMs = Number(hold);
+    const std::optional<int> gapMs = Number(gap);
+    if (!holdMs || !gapMs || *holdMs < 0 || *gapMs < 0) throw ScriptError{"burst HOLD GAP TEXT"};
+    TypeText(r, typed, {*holdMs * kMs, *gapMs * kMs, true});
+}
+
+void Layout(Run& r, std::string_view name) {
+    const KeyboardLayout* layout = LayoutNamed(name);
+    if (!layout) throw ScriptError{"layout us, fr or de"};
+    r.sim.setLayout(*layout);
 }
 
 std::vector<std::uint8_t> Keys(std::string_view text) {
@@ -110,13 +124,6 @@ std::string ClipboardFromScript(std::string_view text) {
     std::string clip;
     for (char c : UnescapeTyped(text)) clip += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return clip;
-}
-
-// The first word of a text, and the text after it and its space.
-std::pair<std::string, std::string> FirstWord(std::string_view text) {
-    const std::size_t space = text.find(' ');
-    if (space == std::string_view::npos) return {std::string(text), ""};
-    return {std::string(text.substr(0, space)), std::string(text.substr(space + 1))};
 }
 
 Form& FormNamed(Run& r, std::string_view name);
@@ -226,6 +233,7 @@ std::pair<std::string, std::string> Observe(Run& r, std::string_view what) {
         return {data.value_or("(missing)"), rest};
     }
     if (word == "document") return {r.sim.document().text, rest};
+    if (word == "terminal") return {TerminalText(r.sim.terminal()), rest};
     if (word == "clipboard") return {Clipboard(r), rest};
     if (word == "caption") return {r.app.frmKeyvane.caption, rest};
     if (word == "display") {
@@ -326,7 +334,7 @@ void Scroll(Run& r, std::string_view text) {
 void Focus(Run& r, std::string_view text) {
     const std::vector<std::string> words = Words(text);
     if (words.empty() || words.size() > 2) throw ScriptError{"focus NAME [CONTROL]"};
-    if (words[0] != "Document") RequireProgram(r);
+    if (words[0] != "Document" && words[0] != "Terminal") RequireProgram(r);
     if (!r.sim.clickInto(words[0], words.size() == 2 ? words[1] : "", -1))
         throw ScriptError{"cannot focus " + std::string(text)};
     ActionDone(r, r.sim.nowMicros());
@@ -421,7 +429,12 @@ bool Execute(Run& r, const ScriptLine& line) {
     const std::string& c = line.command;
     const std::string& text = line.text;
     if (c == "type") {
-        TypeText(r, text);
+        TypeText(r, text, {kKeyHeld, kKeyGap, false});
+    } else if (c == "burst") {
+        Burst(r, text);
+    } else if (c == "layout") {
+        Layout(r, text);
+        return true;
     } else if (c == "press") {
         Press(r, text);
     } else if (c == "hold" || c == "release") {

@@ -82,4 +82,18 @@ TEST(KeyNames, CharactersBecomeKeysymsInOneSpellingWithTheKeymaps) {
     EXPECT_EQ(UnicodeKeysym(XK_a), static_cast<unsigned long>(XK_a));
 }
 
+TEST(KeyNames, KeysymsGiveTheCharactersTheyType) {
+    const struct {
+        unsigned long keysym;
+        char c;
+    } cases[] = {
+        {XK_period, '.'},     {XK_exclam, '!'},     {XK_eacute, '\xE9'},  {XK_EuroSign, '\x80'},
+        {0x010020AC, '\x80'}, {0xaa9, '\x97'},      {XK_BackSpace, '\b'}, {XK_Return, '\r'},
+        {XK_KP_5, '5'},       {XK_KP_Decimal, '.'}, {XK_Shift_L, 0},      {XK_dead_circumflex, 0},
+        {0x01000416, 0}, // a Cyrillic letter, which Windows-1252 lacks
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CharOfKeysym(c.keysym), c.c) << "keysym 0x" << std::hex << c.keysym;
+}
+
 } // namespace

@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Fl_Window window(20, 20, 640, 300, title.c_str());
+    window.xclass("quibnote-test-editor");
     Fl_Text_Buffer buffer;
     files.buffer = &buffer;
     LoggingEditor editor(0, 0, 640, 300, files);

@@ -9,6 +9,7 @@
 #include "platform/x11/X11Desktop.h"
 #include "x11_macros.h"
 
+#include <X11/Xlib.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -65,6 +66,36 @@ pid_t OtherClientOwnsClipboard(X11Desktop& d, const std::string& file,
             .c_str()));
     for (int i = 0; i < 100 && d.clipboardText() != expected; ++i) Sleep(50);
     return pid;
+}
+
+// The core keymap as another client reads it.
+std::vector<unsigned long> CoreKeymap() {
+    Display* d = XOpenDisplay(nullptr);
+    int first = 0;
+    int last = 0;
+    XDisplayKeycodes(d, &first, &last);
+    int perKeycode = 0;
+    KeySym* syms =
+        XGetKeyboardMapping(d, static_cast<KeyCode>(first), last - first + 1, &perKeycode);
+    std::vector<unsigned long> map(syms, syms + (last - first + 1) * perKeycode);
+    XFree(syms);
+    XCloseDisplay(d);
+    return map;
+}
+
+std::vector<InputEvent> Chars(std::string_view text) {
+    std::vector<InputEvent> events;
+    for (char c : text) events.push_back({InputEvent::Kind::Char, 0, false, c});
+    return events;
+}
+
+std::vector<InputEvent> Taps(std::initializer_list<std::uint8_t> keys) {
+    std::vector<InputEvent> events;
+    for (std::uint8_t k : keys) {
+        events.push_back({InputEvent::Kind::Key, k, false, 0});
+        events.push_back({InputEvent::Kind::Key, k, true, 0});
+    }
+    return events;
 }
 
 std::string WriteTemp(const std::string& folder, const std::string& name, const std::string& text) {
@@ -204,6 +235,63 @@ TEST_F(X11DesktopTest, CharactersWithoutAKeyArePastedAndTheClipboardIsGivenBack)
     kill(owner, SIGTERM);
 }
 
+TEST_F(X11DesktopTest, ABatchArrivesWholeAndInOrder) {
+    X11Desktop& d = desktop();
+    d.sendInput(Chars("Abt"));
+    std::vector<InputEvent> events = Taps({vk::Back, vk::Back, vk::Back});
+    for (const InputEvent& e : Chars("About the \"1st\" ~ day.")) events.push_back(e);
+    const std::vector<InputEvent> keys = Taps({vk::Left, 'X', vk::End, vk::Space});
+    events.insert(events.end(), keys.begin(), keys.end());
+    d.sendInput(events);
+    EXPECT_EQ(WaitForText(d, editor_, "About the \"1st\" ~ dayx. "), "About the \"1st\" ~ dayx. ");
+    // The program reads its own keys back as it always has, once the batch has arrived.
+    EXPECT_EQ(d.getAsyncKeyState('X'), 1);
+}
+
+TEST_F(X11DesktopTest, CharactersWithoutAKeyArriveAsThemselvesAndTheKeymapIsRestored) {
+    X11Desktop& d = desktop();
+    const std::vector<unsigned long> before = CoreKeymap();
+    ASSERT_TRUE(d.setClipboardText("kept"));
+    d.sendInput(Chars("caf\xE9 \x80\xC9 5\xB0"));
+    d.sendInput(Chars("\xE9t\xE9"));
+    const std::string typed = "caf\xC3\xA9 \xE2\x82\xAC\xC3\x89 5\xC2\xB0\xC3\xA9t\xC3\xA9";
+    EXPECT_EQ(WaitForText(d, editor_, typed), typed);
+    std::vector<unsigned long> after = CoreKeymap();
+    for (int i = 0; i < 200 && after != before; ++i) {
+        d.doEvents(EventSite::Nested);
+        Sleep(10);
+        after = CoreKeymap();
+    }
+    EXPECT_TRUE(after == before) << "the keymap is left changed";
+    EXPECT_EQ(d.clipboardText(), "kept");
+}
+
+TEST_F(X11DesktopTest, PressedCharIsWhatTheLayoutTypedOnAFrenchKeyboard) {
+    X11Desktop& d = desktop();
+    Shell("setxkbmap fr");
+    for (int i = 0; i < 200 && d.keyForChar('&') != '1'; ++i) Sleep(10);
+    ASSERT_EQ(d.keyForChar('&'), '1');
+    const std::int16_t period = d.keyForChar('.');
+    ASSERT_EQ(period & 0xFF00, 0x100); // Shift and the key right of the comma
+    const auto key = static_cast<std::uint8_t>(period & 0xFF);
+    d.keyEvent(vk::Shift, false);
+    d.keyEvent(key, false);
+    d.keyEvent(key, true);
+    d.keyEvent(vk::Shift, true);
+    EXPECT_EQ(d.getAsyncKeyState(key), 1);
+    EXPECT_EQ(d.pressedChar(key), '.');
+    d.keyEvent(key, false);
+    d.keyEvent(key, true);
+    EXPECT_EQ(d.pressedChar(key), '.'); // until a reading reports the next press
+    EXPECT_EQ(d.getAsyncKeyState(key), 1);
+    EXPECT_EQ(d.pressedChar(key), ';');
+    // A batch types characters on this layout too, AltGr's among them.
+    d.sendInput(Chars("@a1"));
+    EXPECT_EQ(WaitForText(d, editor_, ".;@a1"), ".;@a1");
+    Shell("setxkbmap us");
+    for (int i = 0; i < 200 && d.keyForChar('&') != 0x137; ++i) Sleep(10);
+}
+
 TEST_F(X11DesktopTest, ClipboardTextCrossesToOtherClientsBothWays) {
     X11Desktop& d = desktop();
     ASSERT_TRUE(d.setClipboardText("one\r\ntwo \xE9"));
@@ -230,6 +318,7 @@ TEST_F(X11DesktopTest, ClipboardTextCrossesToOtherClientsBothWays) {
 TEST_F(X11DesktopTest, WindowsAreFoundByFocusPointAndTitle) {
     X11Desktop& d = desktop();
     EXPECT_EQ(d.foregroundWindow(), editorWindow_);
+    EXPECT_EQ(d.windowProgram(editorWindow_), "quibnote-test-editor");
     const std::optional<PixelRect> r = d.windowRect(editorWindow_);
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->right - r->left, 640);
@@ -283,6 +372,7 @@ TEST_F(X11DesktopTest, FormsBecomeWindowsAndClicksBecomeActions) {
         d.doEvents(EventSite::LoopHead);
         Sleep(2);
     }
+    EXPECT_EQ(d.windowProgram(form.window), "quibnote");
     const std::optional<PixelRect> r = d.windowRect(form.window);
     ASSERT_TRUE(r.has_value());
     // The button sits under the menu bar, 10 pixels in.

@@ -2,7 +2,6 @@
 
 #include "platform/FileOps.h"
 #include "platform/keys.h"
-#include "platform/sim/UsLayout.h"
 
 #include <algorithm>
 #include <chrono>
@@ -23,11 +22,26 @@ PixelRect PixelsOf(const TwipRect& t) {
     return {t.left / 15, t.top / 15, (t.left + t.width) / 15, (t.top + t.height) / 15};
 }
 
+// An installed program's name as windowProgram gives it: the file's base name, lower case,
+// without its extension ("C:\Tools\NotePad.EXE" is "notepad").
+std::string ProgramName(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos && dot > 0)
+        name = name.substr(0, dot);
+    std::string lower(name);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    return lower;
+}
+
 } // namespace
 
 SimDesktop::SimDesktop(std::string folder) : folder_(std::move(folder)) {
     if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
-    windows_.push_back({kDocument, "Document", {0, 0, 900, 700}, {}, {}, {}});
+    windows_.push_back({kDocument, "Document", "document", {0, 0, 900, 700}, {}, {}, {}, {}});
+    windows_.push_back(
+        {kTerminal, "Terminal", "terminal", {900, 0, 1280, 700}, {}, {}, {}, SimTerminal{}});
 }
 
 void SimDesktop::schedulePhysicalKey(std::int64_t atMicros, std::uint8_t key, bool up) {
@@ -66,7 +80,7 @@ Form* SimDesktop::findForm(std::string_view name) {
 
 SimEditor* SimDesktop::editorOf(std::string_view title) {
     for (AppWindow& w : windows_)
-        if (w.title == title) return &w.editor;
+        if (w.title == title && !w.terminal) return &w.editor;
     return nullptr;
 }
 
@@ -86,19 +100,23 @@ Form* SimDesktop::formOf(WindowId w) {
     return nullptr;
 }
 
-// Moves the virtual clock on, applying the physical key events and auto-repeats that fall due
-// on the way. Actions on forms wait for the program to let events run.
+// Moves the virtual clock on, delivering the synthetic events and the user's physical key
+// events and auto-repeats that fall due on the way, the user's after any run they fall within.
+// Actions on forms wait for the program to let events run.
 void SimDesktop::advance(std::int64_t micros) {
     const std::int64_t target = now_ + micros;
     for (;;) {
         auto key = std::find_if(scheduled_.begin(), scheduled_.end(),
                                 [](const Scheduled& s) { return s.physicalKey; });
-        const std::int64_t keyAt = key != scheduled_.end() ? key->at : INT64_MAX;
-        const std::int64_t repeatAt = repeatKey_ ? nextRepeat_ : INT64_MAX;
-        const std::int64_t next = std::min(keyAt, repeatAt);
+        const std::int64_t keyAt = key != scheduled_.end() ? afterRuns(key->at) : INT64_MAX;
+        const std::int64_t repeatAt = repeatKey_ ? afterRuns(nextRepeat_) : INT64_MAX;
+        const std::int64_t syntheticAt = synthetic_.empty() ? INT64_MAX : synthetic_.front().at;
+        const std::int64_t next = std::min({keyAt, repeatAt, syntheticAt});
         if (next > target) break;
         now_ = std::max(now_, next);
-        if (repeatAt <= keyAt) {
+        if (syntheticAt == next) {
+            deliverSynthetic();
+        } else if (repeatAt <= keyAt) {
             nextRepeat_ += kRepeatEvery;
             applyKey(repeatKey_, false, false);
         } else {
@@ -117,14 +135,44 @@ void SimDesktop::advance(std::int64_t micros) {
     now_ = target;
 }
 
+std::int64_t SimDesktop::afterRuns(std::int64_t at) const {
+    for (const Run& r : runs_)
+        if (at >= r.from && at <= r.to) at = r.to;
+    return at;
+}
+
+void SimDesktop::queueSynthetic(std::int64_t at, const InputEvent& event, bool endsRun) {
+    if (!synthetic_.empty()) at = std::max(at, synthetic_.back().at);
+    synthetic_.push_back({at, event, endsRun});
+}
+
+void SimDesktop::deliverSynthetic() {
+    const Synthetic s = synthetic_.front();
+    synthetic_.pop_front();
+    if (s.endsRun) runs_.pop_front();
+    if (s.event.kind == InputEvent::Kind::Key)
+        applyKey(s.event.key, s.event.up, false);
+    else
+        deliverChar(s.event.ch);
+}
+
 void SimDesktop::setKey(std::uint8_t key, bool up) {
     down_[key] = !up;
     if (!up) pressed_[key] = true;
 }
 
+// On a layout with AltGr, right Alt also presses left Ctrl, as Windows does.
 void SimDesktop::applyKey(std::uint8_t key, bool up, bool physical) {
+    const bool altGr = layout_->hasAltGr && key == vk::RMenu;
+    if (altGr && !up) applyOneKey(vk::LControl, false, physical);
+    applyOneKey(key, up, physical);
+    if (altGr && up) applyOneKey(vk::LControl, true, physical);
+}
+
+void SimDesktop::applyOneKey(std::uint8_t key, bool up, bool physical) {
     key = SidedModifier(key);
     if (key == vk::Capital && !up && (physical || !down_[key])) capsToggle_ = !capsToggle_;
+    if (!up) charOfPress_[key] = charOfPress(key);
     setKey(key, up);
     if (const std::uint8_t generic = GenericModifier(key)) {
         const std::uint8_t left = SidedModifier(generic);
@@ -135,8 +183,32 @@ void SimDesktop::applyKey(std::uint8_t key, bool up, bool physical) {
     if (!up) deliverKeyDown(key);
 }
 
+Modifiers SimDesktop::modifiers() const {
+    return {down_[vk::Shift], down_[vk::Control], down_[vk::Menu], capsToggle_};
+}
+
+// What a press types in an editor with the modifiers held: Enter, Tab, Backspace and Escape their
+// control characters; nothing with Ctrl or Alt, unless together they are AltGr.
+char SimDesktop::charOfPress(std::uint8_t key) const {
+    const Modifiers m = modifiers();
+    const bool altGr = m.ctrl && m.alt && layout_->hasAltGr;
+    if ((m.ctrl || m.alt) && !altGr) return 0;
+    switch (key) {
+    case vk::Return:
+        return '\r';
+    case vk::Tab:
+        return '\t';
+    case vk::Back:
+        return '\b';
+    case vk::Escape:
+        return '\x1B';
+    default:
+        return CharForKey(*layout_, key, m.shift, altGr, m.capsLock).value_or(0);
+    }
+}
+
 void SimDesktop::deliverKeyDown(std::uint8_t key) {
-    const Modifiers m{down_[vk::Shift], down_[vk::Control], down_[vk::Menu], capsToggle_};
+    const Modifiers m = modifiers();
     if (formOf(foreground_)) {
         formKeys_.push_back({foreground_, key, m});
         return;
@@ -151,17 +223,37 @@ void SimDesktop::deliverKeyDown(std::uint8_t key) {
         if (GenericModifier(key) || key == vk::Shift || key == vk::Control || key == vk::Menu)
             return;
         systemMenuOpen_ = false;
-        if (const std::optional<char> c = UsCharForKey(key, false, false))
+        if (const std::optional<char> c = CharForKey(*layout_, key, false, false, false))
             systemMenuChoices_.push_back(w->title + ": " +
                                          static_cast<char>(*c >= 'a' && *c <= 'z' ? *c - 32 : *c));
         return;
     }
-    EditorKeyDown(w->editor, key, m, clipboard_);
+    if (w->terminal)
+        TerminalKeyDown(*w->terminal, key, m, *layout_);
+    else
+        EditorKeyDown(w->editor, key, m, *layout_, clipboard_);
+}
+
+// A character typed as itself leaves the key state as it is (Windows reports it as VK_PACKET,
+// which the program never reads).
+void SimDesktop::deliverChar(char c) {
+    if (formOf(foreground_)) {
+        formKeys_.push_back({foreground_, 0, modifiers(), c});
+        return;
+    }
+    AppWindow* w = appWindow(foreground_);
+    if (!w) return;
+    systemMenuOpen_ = false;
+    if (w->terminal)
+        TerminalChar(*w->terminal, c);
+    else
+        EditorChar(w->editor, c);
 }
 
 std::int16_t SimDesktop::getAsyncKeyState(std::uint8_t key) {
     advance(1);
     const int state = (down_[key] ? 0x8000 : 0) | (pressed_[key] ? 1 : 0);
+    if (pressed_[key]) reportedChar_[key] = charOfPress_[key];
     pressed_[key] = false;
     return static_cast<std::int16_t>(state);
 }
@@ -173,14 +265,30 @@ std::int16_t SimDesktop::getKeyState(std::uint8_t key) {
 }
 
 void SimDesktop::keyEvent(std::uint8_t key, bool up) {
-    advance(1);
-    applyKey(key, up, false);
+    queueSynthetic(now_ + kSyntheticKeyMicros, {InputEvent::Kind::Key, key, up, 0}, false);
+    advance(kSyntheticKeyMicros);
+}
+
+// The run goes out as one call (one synthetic key's cost) and reaches the desktop from then on,
+// its events the gap apart; the caller goes on meanwhile. The user's keys that fall due from
+// the call to the run's last event come after it: the desktop takes a run whole, as it does
+// SendInput's array and a batch of XTest requests.
+void SimDesktop::sendInput(std::span<const InputEvent> events) {
+    if (events.empty()) return;
+    const std::int64_t from = now_;
+    std::int64_t at = now_ + kSyntheticKeyMicros;
+    if (!synthetic_.empty()) at = std::max(at, synthetic_.back().at + keyGapMicros_);
+    const std::int64_t to = at + keyGapMicros_ * static_cast<std::int64_t>(events.size() - 1);
+    runs_.push_back({from, to});
+    for (std::size_t i = 0; i < events.size(); ++i, at += keyGapMicros_)
+        queueSynthetic(at, events[i], i + 1 == events.size());
+    advance(kSyntheticKeyMicros);
 }
 
 std::int16_t SimDesktop::keyForChar(char c) {
-    const std::optional<KeyStroke> k = UsKeyForChar(c);
+    const std::optional<KeyStroke> k = KeyForChar(*layout_, c);
     if (!k) return -1;
-    return static_cast<std::int16_t>(k->key | (k->shift ? 0x100 : 0));
+    return static_cast<std::int16_t>(k->key | (k->shift ? 0x100 : 0) | (k->altGr ? 0x600 : 0));
 }
 
 void SimDesktop::mouseButton(MouseButton button, bool up) {
@@ -233,7 +341,11 @@ std::optional<std::uint32_t> SimDesktop::windowPixel(WindowId w, PixelPoint p) {
         return std::nullopt;
     if (const Form* f = formOf(w)) return f->color;
     AppWindow& a = *appWindow(w);
-    return WindowPixel(a.picture, a.editor, a.look, r->right - r->left, r->bottom - r->top, p);
+    const int width = r->right - r->left;
+    const int height = r->bottom - r->top;
+    if (a.terminal)
+        return WindowPixel(a.picture, TerminalView(*a.terminal), a.look, width, height, p);
+    return WindowPixel(a.picture, a.editor, a.look, width, height, p);
 }
 
 bool SimDesktop::activateWindowByTitle(std::string_view title) {
@@ -248,12 +360,18 @@ bool SimDesktop::activateWindowByTitle(std::string_view title) {
     return true;
 }
 
+std::string SimDesktop::windowProgram(WindowId w) {
+    if (const AppWindow* a = appWindow(w)) return a->program;
+    if (formOf(w)) return "quibnote";
+    return {};
+}
+
 bool SimDesktop::startProgram(std::string_view path) {
     programsStarted_.emplace_back(path);
     const auto it = installed_.find(std::string(path));
     if (it == installed_.end()) return false;
     const WindowId id = nextWindowId_++;
-    windows_.push_back({id, it->second, {100, 100, 700, 500}, {}, {}, {}});
+    windows_.push_back({id, it->second, ProgramName(path), {100, 100, 700, 500}, {}, {}, {}, {}});
     foreground_ = id;
     return true;
 }
@@ -337,7 +455,7 @@ int SimDesktop::doEvents(EventSite site) {
         dispatch(action);
     }
     if (site == EventSite::LoopHead && handlerDepth_ == 0 && !inIdleHook_ && !stopped_ &&
-        scheduled_.empty() && idleHook_) {
+        scheduled_.empty() && synthetic_.empty() && idleHook_) {
         inIdleHook_ = true;
         idleHook_();
         inIdleHook_ = false;

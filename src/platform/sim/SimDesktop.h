@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/sim/KeyboardLayout.h"
 #include "platform/sim/SimEditor.h"
 #include "platform/sim/SimPixels.h"
+#include "platform/sim/SimTerminal.h"
 
 #include <array>
 #include <cstdint>
@@ -15,10 +17,16 @@
 
 // The simulated desktop: a deterministic, headless desktop on a virtual clock. A scripted user
 // presses keys at given virtual times and acts on the program's form models by name; another
-// application, "Document", has the focus at start and takes every key event.
+// application, "Document", has the focus at start and takes every key event; a "Terminal"
+// stands beside it.
 class SimDesktop final : public Platform {
   public:
     static constexpr WindowId kDocument = 1;
+    static constexpr WindowId kTerminal = 2;
+    // What one synthetic key event costs the program, as a keybd_event or an XTest request with
+    // its round trip does: the user's keys that fall due meanwhile reach the focused window
+    // between the program's keys.
+    static constexpr std::int64_t kSyntheticKeyMicros = 300;
     // Monday 2026-01-05 09:00:00, so dates in a run are repeatable.
     static constexpr LocalTime kEpoch{2026, 1, 5, 9, 0, 0, 1};
 
@@ -58,6 +66,10 @@ class SimDesktop final : public Platform {
     void installProgram(std::string path, std::string windowTitle);
 
     SimEditor& document() { return windows_.front().editor; }
+    SimTerminal& terminal() { return *windows_[1].terminal; }
+    // The keyboard layout the user types with and the windows read keys through.
+    void setLayout(const KeyboardLayout& layout) { layout_ = &layout; }
+    const KeyboardLayout& layout() const { return *layout_; }
     // How a simulated application window draws itself for the program's pixel reading.
     void setLook(WindowId w, SimLook look);
     std::optional<std::string>& clipboard() { return clipboard_; }
@@ -65,10 +77,12 @@ class SimDesktop final : public Platform {
     bool capsLockOn() const { return capsToggle_; }
     int sleepCount() const { return sleeps_; }
     Form* findForm(std::string_view name);
-    // The user clicks into a window (the Document, or a form by name) and, when given, into one of
-    // its controls. False when there is no such visible window or control to take the focus.
+    // The user clicks into a window (the Document, the Terminal, or a form by name) and, when
+    // given, into one of its controls. False when there is no such visible window or control to
+    // take the focus.
     bool clickInto(std::string_view window, std::string_view control = {}, int index = -1);
-    // The window and control with the keyboard focus: "Document", "frmEdit" or "frmEdit.txtShFm".
+    // The window and control with the keyboard focus: "Document", "Terminal", "frmEdit" or
+    // "frmEdit.txtShFm".
     std::string focusName();
     // The editor of a simulated application window with that title, if there is one.
     SimEditor* editorOf(std::string_view title);
@@ -78,6 +92,9 @@ class SimDesktop final : public Platform {
     std::int16_t getKeyState(std::uint8_t key) override;
     void keyEvent(std::uint8_t key, bool up) override;
     std::int16_t keyForChar(char c) override;
+    void sendInput(std::span<const InputEvent> events) override;
+    void setSyntheticKeyGap(unsigned ms) override { keyGapMicros_ = std::int64_t{ms} * 1000; }
+    char pressedChar(std::uint8_t key) override { return reportedChar_[key]; }
     void mouseButton(MouseButton button, bool up) override;
     PixelPoint cursorPos() override;
     void setCursorPos(PixelPoint p) override;
@@ -87,6 +104,7 @@ class SimDesktop final : public Platform {
     std::optional<PixelRect> windowRect(WindowId w) override;
     std::optional<std::uint32_t> windowPixel(WindowId w, PixelPoint p) override;
     bool activateWindowByTitle(std::string_view title) override;
+    std::string windowProgram(WindowId w) override;
     bool startProgram(std::string_view path) override;
     int screenWidthPixels() override { return 1280; }
     int screenHeightPixels() override { return 800; }
@@ -132,21 +150,43 @@ class SimDesktop final : public Platform {
     struct AppWindow {
         WindowId id;
         std::string title;
+        std::string program; // as windowProgram names it
         PixelRect rect;
         SimEditor editor;
         SimLook look;
         SimPicture picture;
+        std::optional<SimTerminal> terminal; // a terminal window; then `editor` is unused
+    };
+    // A synthetic event on its way: keyEvent's and sendInput's events reach the desktop in the
+    // order sent, at their virtual times. A run of sendInput spans from its call to its last
+    // event; the user's keys that fall due within it wait until after it.
+    struct Synthetic {
+        std::int64_t at;
+        InputEvent event;
+        bool endsRun;
+    };
+    struct Run {
+        std::int64_t from;
+        std::int64_t to;
     };
 
     void advance(std::int64_t micros);
+    std::int64_t afterRuns(std::int64_t at) const;
+    void queueSynthetic(std::int64_t at, const InputEvent& event, bool endsRun);
+    void deliverSynthetic();
     void applyKey(std::uint8_t key, bool up, bool physical);
+    void applyOneKey(std::uint8_t key, bool up, bool physical);
     void setKey(std::uint8_t key, bool up);
+    Modifiers modifiers() const;
+    char charOfPress(std::uint8_t key) const;
     void deliverKeyDown(std::uint8_t key);
+    void deliverChar(char c);
     // Keys for the program's own windows wait, as window messages do, until it lets events run.
     struct FormKey {
         WindowId window;
-        std::uint8_t key;
+        std::uint8_t key; // 0 for a character typed as itself
         Modifiers modifiers;
+        char ch = 0;
     };
     void handleFormKey(const FormKey& k);
     Control* focusedControl(Form& form);
@@ -160,8 +200,14 @@ class SimDesktop final : public Platform {
     std::int64_t now_ = 0;
     std::uint64_t seq_ = 0;
     std::vector<Scheduled> scheduled_; // sorted by (at, seq)
+    std::deque<Synthetic> synthetic_;  // in time order
+    std::deque<Run> runs_;             // the runs not yet delivered whole
+    std::int64_t keyGapMicros_ = 0;
+    const KeyboardLayout* layout_ = &UsLayout();
     std::array<bool, 256> down_{};
     std::array<bool, 256> pressed_{};
+    std::array<char, 256> charOfPress_{};  // what the latest press of each key typed
+    std::array<char, 256> reportedChar_{}; // the same, as of the last reading that reported it
     bool capsToggle_ = false;
     std::uint8_t repeatKey_ = 0; // the physically held key that auto-repeats
     std::int64_t nextRepeat_ = 0;

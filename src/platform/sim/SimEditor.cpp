@@ -1,7 +1,6 @@
 #include "platform/sim/SimEditor.h"
 
 #include "platform/keys.h"
-#include "platform/sim/UsLayout.h"
 
 #include <algorithm>
 
@@ -24,6 +23,11 @@ void Insert(SimEditor& e, const std::string& s) {
     DeleteSelection(e);
     e.text.insert(e.caret, s);
     e.caret = e.anchor = e.caret + s.size();
+}
+
+void Backspace(SimEditor& e) {
+    if (SelStart(e) == SelEnd(e) && e.caret > 0) e.anchor = e.caret - 1;
+    DeleteSelection(e);
 }
 
 std::size_t LineStart(const std::string& t, std::size_t pos) {
@@ -102,8 +106,13 @@ std::string SelectedText(const SimEditor& e) {
     return e.text.substr(SelStart(e), SelEnd(e) - SelStart(e));
 }
 
-void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
+void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m, const KeyboardLayout& layout,
                    std::optional<std::string>& clipboard) {
+    if (m.alt && m.ctrl && layout.hasAltGr) {
+        if (auto c = CharForKey(layout, key, m.shift, true, m.capsLock))
+            Insert(e, std::string(1, *c));
+        return;
+    }
     if (m.alt) return;
     if (m.ctrl) {
         CtrlKey(e, key, clipboard);
@@ -118,9 +127,7 @@ void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
         Insert(e, "\t");
         return;
     case vk::Back:
-        if (!hasSelection && e.caret > 0) e.anchor = e.caret - 1;
-        DeleteSelection(e);
-        return;
+        return Backspace(e);
     case vk::Delete:
         if (!hasSelection && e.caret < e.text.size()) e.anchor = e.caret + 1;
         DeleteSelection(e);
@@ -142,5 +149,10 @@ void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
     default:
         break;
     }
-    if (auto c = UsCharForKey(key, m.shift, m.capsLock)) Insert(e, std::string(1, *c));
+    if (auto c = CharForKey(layout, key, m.shift, false, m.capsLock)) Insert(e, std::string(1, *c));
+}
+
+void EditorChar(SimEditor& e, char c) {
+    if (c == '\b') return Backspace(e);
+    Insert(e, std::string(1, c == '\r' ? '\n' : c));
 }

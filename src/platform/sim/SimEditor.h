@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/sim/KeyboardLayout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,9 +22,13 @@ struct Modifiers {
     bool capsLock = false;
 };
 
-// A key going down while the editor has the focus. The clipboard holds CR LF line breaks.
-void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m,
+// A key going down while the editor has the focus, typing what the layout gives it (Ctrl with
+// Alt is AltGr on a layout that has one). The clipboard holds CR LF line breaks.
+void EditorKeyDown(SimEditor& e, std::uint8_t key, const Modifiers& m, const KeyboardLayout& layout,
                    std::optional<std::string>& clipboard);
+// A character typed as itself, whatever the layout: Enter's, Tab's and Backspace's characters
+// act as those keys.
+void EditorChar(SimEditor& e, char c);
 std::string SelectedText(const SimEditor& e);
 // Line breaks between the editor ('\n') and the clipboard and text boxes (CR LF; a lone CR
 // also reads as a line break).

@@ -52,7 +52,7 @@ void SimDesktop::moveFocus(Form& form, bool backwards) {
 void SimDesktop::handleFormKey(const FormKey& k) {
     Form* form = formOf(k.window);
     if (!form || !form->visible) return;
-    if (k.key == vk::Tab && !k.modifiers.ctrl && !k.modifiers.alt) {
+    if (k.key == vk::Tab && !k.ch && !k.modifiers.ctrl && !k.modifiers.alt) {
         moveFocus(*form, k.modifiers.shift);
         return;
     }
@@ -61,18 +61,22 @@ void SimDesktop::handleFormKey(const FormKey& k) {
     const std::string name = c->name;
     const int index = c->index;
     if (c->kind == ControlKind::Button || c->kind == ControlKind::CheckBox) {
-        if (k.modifiers.ctrl || k.modifiers.alt) return;
+        if (k.ch || k.modifiers.ctrl || k.modifiers.alt) return;
         if (k.key == vk::Space || (k.key == vk::Return && c->kind == ControlKind::Button)) {
             if (c->kind == ControlKind::CheckBox) c->checked = !c->checked;
             dispatch({UserAction::Kind::Click, form->name, name, index, 0, 0, {}});
         }
         return;
     }
-    if (k.key == vk::Return && !c->multiLine) return;
+    const bool lineBreak = k.ch ? k.ch == '\r' || k.ch == '\n' : k.key == vk::Return;
+    if (lineBreak && !c->multiLine) return;
     SimEditor& e = textBoxes_[BoxKey(*form, *c)];
     const std::string current = LinesFromCrLf(c->text);
     if (e.text != current) e = {current, current.size(), current.size()};
-    EditorKeyDown(e, k.key, k.modifiers, clipboard_);
+    if (k.ch)
+        EditorChar(e, k.ch);
+    else
+        EditorKeyDown(e, k.key, k.modifiers, *layout_, clipboard_);
     const std::string changed = LinesToCrLf(e.text);
     if (changed == c->text) return;
     c->text = changed;
@@ -80,9 +84,9 @@ void SimDesktop::handleFormKey(const FormKey& k) {
 }
 
 bool SimDesktop::clickInto(std::string_view window, std::string_view control, int index) {
-    if (window == "Document") {
+    if (window == "Document" || window == "Terminal") {
         if (!control.empty()) return false;
-        foreground_ = kDocument;
+        foreground_ = window == "Document" ? kDocument : kTerminal;
         return true;
     }
     Form* form = findForm(window);
@@ -104,5 +108,7 @@ std::string SimDesktop::focusName() {
     if (!form) return "";
     const Control* c = focusedControl(*form);
     if (!c) return form->name;
-    return form->name + "." + c->name + (c->index >= 0 ? "(" + std::to_string(c->index) + ")" : "");
+    std::string name = form->name + "." + c->name;
+    if (c->index >= 0) name += '(' + std::to_string(c->index) + ')';
+    return name;
 }

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "platform/sim/KeyboardLayout.h"
+
 #include <cstdint>
 #include <optional>
 
-// The US keyboard layout, as the simulated desktop's keyboard has it.
-struct KeyStroke {
-    std::uint8_t key = 0;
-    bool shift = false;
-};
+// The US keyboard layout, the simulated desktop's default.
 
 // The key (and Shift) that types a Windows-1252 character; none for characters no key gives.
 std::optional<KeyStroke> UsKeyForChar(char c);

@@ -5,6 +5,7 @@
 #include "platform/win32/Files.h"
 #include "platform/win32/FormWindows.h"
 #include "platform/win32/Keyboard.h"
+#include "platform/win32/WideText.h"
 
 #include <cmath>
 #include <commctrl.h>
@@ -79,6 +80,33 @@ std::int16_t Win32Desktop::keyForChar(char c) {
     return KeyForCharacter(c);
 }
 
+// Each key as keyEvent sends it, and a character as itself (KEYEVENTF_UNICODE).
+void Win32Desktop::sendInput(std::span<const InputEvent> events) {
+    for (const InputEvent& e : events) {
+        if (e.kind == InputEvent::Kind::Key) {
+            SendKey(e.key, e.up);
+            continue;
+        }
+        const std::wstring wide = Wide(std::string_view(&e.ch, 1));
+        if (wide.size() != 1) continue;
+        INPUT input[2]{};
+        for (int i = 0; i < 2; ++i) {
+            input[i].type = INPUT_KEYBOARD;
+            input[i].ki.wScan = wide[0];
+            input[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, input, sizeof(INPUT));
+    }
+}
+
+void Win32Desktop::setSyntheticKeyGap(unsigned ms) {
+    syntheticKeyGapMs_ = ms;
+}
+
+char Win32Desktop::pressedChar(std::uint8_t) {
+    return 0;
+}
+
 void Win32Desktop::mouseButton(MouseButton button, bool up) {
     SendMouseButton(button, up);
 }
@@ -115,6 +143,10 @@ std::optional<std::uint32_t> Win32Desktop::windowPixel(WindowId w, PixelPoint p)
 
 bool Win32Desktop::activateWindowByTitle(std::string_view title) {
     return ActivateByTitle(title);
+}
+
+std::string Win32Desktop::windowProgram(WindowId) {
+    return {};
 }
 
 bool Win32Desktop::startProgram(std::string_view path) {

@@ -57,11 +57,13 @@ bool OpenConnection(Connection& c, std::string& error) {
     int xtestError = 0;
     int xtestMajor = 0;
     int xtestMinor = 0;
-    if (!XQueryExtension(c.display, "XInputExtension", &c.xiOpcode, &event, &xiError) ||
-        XIQueryVersion(c.display, &major, &minor) != Success) {
+    c.input = XOpenDisplay(DisplayString(c.display));
+    if (!c.input) {
+        error = "cannot open a second connection to the X display";
+    } else if (!XQueryExtension(c.display, "XInputExtension", &c.xiOpcode, &event, &xiError) ||
+               XIQueryVersion(c.display, &major, &minor) != Success) {
         error = "the X server has no XInput2 2.2 extension";
-    } else if (!XTestQueryExtension(c.display, &xtestEvent, &xtestError, &xtestMajor,
-                                    &xtestMinor)) {
+    } else if (!XTestQueryExtension(c.input, &xtestEvent, &xtestError, &xtestMajor, &xtestMinor)) {
         error = "the X server has no XTest extension";
     }
     if (!error.empty()) {
@@ -83,6 +85,7 @@ bool OpenConnection(Connection& c, std::string& error) {
     a.incr = Intern(c.display, "INCR");
     a.transfer = Intern(c.display, "QUIBNOTE_TRANSFER");
     a.timeProbe = Intern(c.display, "QUIBNOTE_TIME");
+    a.inputDone = Intern(c.display, "QUIBNOTE_INPUT_DONE");
     a.netActiveWindow = Intern(c.display, "_NET_ACTIVE_WINDOW");
     a.netSupportingWmCheck = Intern(c.display, "_NET_SUPPORTING_WM_CHECK");
     a.netClientList = Intern(c.display, "_NET_CLIENT_LIST");
@@ -95,6 +98,7 @@ bool OpenConnection(Connection& c, std::string& error) {
 }
 
 void CloseConnection(Connection& c) {
+    if (c.input) XCloseDisplay(c.input);
     if (!c.display) return;
     if (c.own) XDestroyWindow(c.display, c.own);
     XCloseDisplay(c.display);

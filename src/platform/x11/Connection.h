@@ -11,12 +11,17 @@ struct Atoms {
     Atom clipboard, targets, timestamp, utf8String, text, textPlain, textPlainUtf8, incr;
     Atom transfer;  // the property that clipboard transfers arrive in
     Atom timeProbe; // an empty property appended to learn the server's time
+    Atom inputDone; // an empty property appended after a batch of synthetic input
     Atom netActiveWindow, netSupportingWmCheck, netClientList, netWmName, wmState;
     Atom capsLockIndicator, numLockIndicator, scrollLockIndicator;
 };
 
 struct Connection {
     Display* display = nullptr;
+    // A second connection for synthetic input alone: the server holds a client's requests while
+    // an XTest event waits out its delay, and questions asked meanwhile on `display` must not
+    // wait for a batch's gaps. All synthetic input goes here, so it reaches the server in order.
+    Display* input = nullptr;
     Window root = 0;
     int screen = 0;
     int xiOpcode = 0; // XInput2's major opcode, to recognise its events
@@ -25,7 +30,7 @@ struct Connection {
     Atoms atoms{};
 };
 
-// Opens the connection and checks for XInput2 2.2, XTest and XKB. On failure the text says
+// Opens the connections and checks for XInput2 2.2, XTest and XKB. On failure the text says
 // what is missing and the connection is closed.
 bool OpenConnection(Connection& c, std::string& error);
 void CloseConnection(Connection& c);

@@ -267,6 +267,24 @@ std::string WindowTitle(Connection& c, WindowId w) {
     return title;
 }
 
+std::string WindowClass(Connection& c, WindowId w) {
+    if (w == 0) return {};
+    std::string name;
+    BeginErrorTrap(c.display);
+    for (const Window window : {static_cast<Window>(w), ClientOf(c, static_cast<Window>(w))}) {
+        XClassHint hint{};
+        if (!XGetClassHint(c.display, window, &hint)) continue;
+        if (hint.res_class) name = hint.res_class;
+        if (hint.res_name) XFree(hint.res_name);
+        if (hint.res_class) XFree(hint.res_class);
+        if (!name.empty()) break;
+    }
+    EndErrorTrap(c.display);
+    for (char& ch : name)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + 32);
+    return name;
+}
+
 WindowId FindWindowByTitle(Connection& c, std::string_view title) {
     const std::vector<Window> windows = ClientWindows(c);
     std::vector<std::string> titles;

@@ -23,6 +23,9 @@ std::optional<PixelRect> WindowRectangle(Connection& c, WindowId w);
 WindowId FindWindowByTitle(Connection& c, std::string_view title);
 // The title of a window, as Windows-1252.
 std::string WindowTitle(Connection& c, WindowId w);
+// The class of WM_CLASS of a window or of the client window inside it, lower case; "" when it
+// has none.
+std::string WindowClass(Connection& c, WindowId w);
 
 // Pixel reads come from one image of the window, taken again when another window is asked
 // for or the image is older than a quarter second: the caret search reads hundreds of pixels

@@ -130,6 +130,38 @@ constexpr std::array<std::pair<unsigned long, unsigned long>, 22> kLegacyKeysyms
 
 } // namespace
 
+char CharOfKeysym(unsigned long keysym) {
+    switch (keysym) {
+    case XK_BackSpace:
+        return '\b';
+    case XK_Tab:
+    case XK_ISO_Left_Tab:
+        return '\t';
+    case XK_Return:
+    case XK_KP_Enter:
+        return '\r';
+    case XK_Escape:
+        return '\x1B';
+    case XK_KP_Space:
+        return ' ';
+    case XK_KP_Equal:
+        return '=';
+    default:
+        break;
+    }
+    if (keysym >= XK_KP_Multiply && keysym <= XK_KP_9)
+        return "*+,-./0123456789"[keysym - XK_KP_Multiply];
+    const unsigned long sym = UnicodeKeysym(keysym);
+    if ((sym >= 0x20 && sym <= 0x7E) || (sym >= 0xA0 && sym <= 0xFF)) return static_cast<char>(sym);
+    if ((sym & 0xFF000000) != 0x01000000) return 0;
+    // The rest of Windows-1252 (0x80 to 0x9F) holds a few characters far up in Unicode.
+    for (int b = 0x80; b <= 0x9F; ++b) {
+        const char c = static_cast<char>(b);
+        if (KeysymOfChar(c) == sym) return c;
+    }
+    return 0;
+}
+
 unsigned long UnicodeKeysym(unsigned long keysym) {
     for (const auto& [legacy, ucs] : kLegacyKeysyms)
         if (legacy == keysym) return 0x01000000 | ucs;

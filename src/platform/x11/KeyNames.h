@@ -16,6 +16,10 @@ std::uint8_t NumpadKeyOfKeysym(unsigned long keysym);
 // The keysym that types a Windows-1252 character; 0 when none does (control characters other
 // than Backspace, Tab, Enter and Escape).
 unsigned long KeysymOfChar(char c);
+// The Windows-1252 character a keysym types: Backspace, Tab, Enter and Escape their control
+// characters, the keypad's digits and operators theirs; 0 when it types none that
+// Windows-1252 holds.
+char CharOfKeysym(unsigned long keysym);
 // One spelling for every character keysym: the older keysyms of the characters Windows-1252 holds
 // (EuroSign, emdash, the typographic quotes ...) become their Unicode keysyms, Unicode keysyms of
 // Latin-1 characters become the Latin-1 keysyms, so a keymap and KeysymOfChar can be compared.

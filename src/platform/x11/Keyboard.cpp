@@ -8,6 +8,7 @@
 #include <X11/keysym.h>
 #include <algorithm>
 #include <bit>
+#include <optional>
 
 namespace {
 
@@ -34,6 +35,62 @@ int ShiftFlags(unsigned mask) {
     return (mask & ShiftMask ? 0x100 : 0) | 0x600;
 }
 
+// The keysym a keycode gives with these modifiers, Caps Lock applied as XLookupString applies it.
+unsigned long Produced(XkbDescPtr xkb, unsigned keycode, unsigned mods, int group) {
+    unsigned consumed = 0;
+    KeySym sym = NoSymbol;
+    if (!XkbTranslateKeyCode(xkb, static_cast<KeyCode>(keycode), XkbBuildCoreState(mods, group),
+                             &consumed, &sym))
+        return NoSymbol;
+    if (mods & LockMask & ~consumed) {
+        KeySym lower = NoSymbol;
+        KeySym upper = NoSymbol;
+        XConvertCase(sym, &lower, &upper);
+        sym = upper;
+    }
+    return sym;
+}
+
+// A key typing its character at a level, with the modifiers that select the level with Caps Lock
+// off, and the ones that do with it on (Shift may then be needed or not).
+std::optional<TypingKey> TypingKeyOf(XkbDescPtr xkb, unsigned keycode, int group, unsigned long sym,
+                                     unsigned levelMask) {
+    if (levelMask == ~0u || (levelMask & (ControlMask | Mod1Mask)) != 0) return std::nullopt;
+    if (Produced(xkb, keycode, levelMask, group) != sym) return std::nullopt;
+    TypingKey k{UnicodeKeysym(sym), static_cast<std::uint8_t>(keycode), levelMask,
+                TypingKey::kNoMods};
+    for (const unsigned mods : {levelMask, levelMask ^ ShiftMask})
+        if (Produced(xkb, keycode, mods | LockMask, group) == sym) {
+            k.modsWithCapsLock = mods;
+            break;
+        }
+    return k;
+}
+
+// Keys that modify while held (not the locks): the ones synthetic input presses for a level.
+bool IsHeldModifier(unsigned long sym) {
+    switch (sym) {
+    case XK_Shift_L:
+    case XK_Shift_R:
+    case XK_Control_L:
+    case XK_Control_R:
+    case XK_Alt_L:
+    case XK_Alt_R:
+    case XK_Meta_L:
+    case XK_Meta_R:
+    case XK_Super_L:
+    case XK_Super_R:
+    case XK_Hyper_L:
+    case XK_Hyper_R:
+    case XK_ISO_Level3_Shift:
+    case XK_ISO_Level5_Shift:
+    case XK_Mode_switch:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ReadRepeatControls(Display* d, KeyboardMap& m) {
     unsigned delay = 0;
     unsigned interval = 0;
@@ -56,8 +113,10 @@ void ReadRepeatControls(Display* d, KeyboardMap& m) {
 KeyboardMap ReadKeyboardMap(Display* d) {
     KeyboardMap m;
     XkbDescPtr xkb =
-        XkbGetMap(d, XkbKeyTypesMask | XkbKeySymsMask | XkbVirtualModsMask, XkbUseCoreKbd);
+        XkbGetMap(d, XkbKeyTypesMask | XkbKeySymsMask | XkbVirtualModsMask | XkbModifierMapMask,
+                  XkbUseCoreKbd);
     if (!xkb) return m;
+    m.xkb.reset(xkb, [](XkbDescPtr p) { XkbFreeKeyboard(p, 0, True); });
     XkbStateRec state{};
     XkbGetState(d, XkbUseCoreKbd, &state);
     m.numLockMask = XkbKeysymToModifiers(d, XK_Num_Lock);
@@ -69,9 +128,21 @@ KeyboardMap ReadKeyboardMap(Display* d) {
     std::vector<Candidate> candidates;
     for (int kc = xkb->min_key_code; kc <= xkb->max_key_code && kc < 256; ++kc) {
         const int groups = XkbKeyNumGroups(xkb, kc);
+        const bool noKeysym =
+            std::all_of(XkbKeySymsPtr(xkb, kc), XkbKeySymsPtr(xkb, kc) + XkbKeyNumSyms(xkb, kc),
+                        [](KeySym sym) { return sym == NoSymbol; });
+        if (noKeysym && kc >= 8 && VirtualKeyOfPosition(static_cast<unsigned>(kc)) == 0)
+            m.spareKeycodes.push_back(static_cast<std::uint8_t>(kc));
         if (groups == 0) continue;
         const int group = state.group % groups;
         const unsigned long base = XkbKeySymEntry(xkb, kc, 0, group);
+        if (xkb->map->modmap) {
+            const std::uint8_t mods = xkb->map->modmap[kc];
+            m.modsOfKeycode[kc] = mods;
+            for (int bit = 0; bit < 8; ++bit)
+                if ((mods >> bit & 1) && m.keycodeOfMod[bit] == 0 && IsHeldModifier(base))
+                    m.keycodeOfMod[bit] = static_cast<std::uint8_t>(kc);
+        }
         std::uint8_t key = VirtualKeyOfKeysym(base);
         if (key == 0 && !IsModifierKey(base) && !IsFunctionKey(base))
             key = VirtualKeyOfPosition(static_cast<unsigned>(kc));
@@ -83,6 +154,10 @@ KeyboardMap ReadKeyboardMap(Display* d) {
             const unsigned long sym = XkbKeySymEntry(xkb, kc, level, group);
             if (std::uint8_t pad = NumpadKeyOfKeysym(sym); pad && IsKeypadKey(base))
                 m.numpadKeyOfKeycode[kc] = pad;
+            if (sym != NoSymbol && !IsKeypadKey(base) && !IsHeldModifier(base))
+                if (const std::optional<TypingKey> t = TypingKeyOf(
+                        xkb, static_cast<unsigned>(kc), group, sym, MaskOfLevel(type, level)))
+                    m.typing.push_back(*t);
             // Only the keycode that synthetic input uses for this key may type characters, and
             // the keypad is left to Num Lock.
             if (sym == NoSymbol || IsKeypadKey(base) || m.keycodeOfKey[key] != kc) continue;
@@ -92,7 +167,10 @@ KeyboardMap ReadKeyboardMap(Display* d) {
             if (flags >= 0) candidates.push_back({UnicodeKeysym(sym), flags, key});
         }
     }
-    XkbFreeKeyboard(xkb, 0, True);
+    std::stable_sort(m.typing.begin(), m.typing.end(), [](const TypingKey& a, const TypingKey& b) {
+        return a.keysym < b.keysym ||
+               (a.keysym == b.keysym && std::popcount(a.mods) < std::popcount(b.mods));
+    });
     // The plainest way to type each character wins: no modifier, then Shift, then the rest.
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate& a, const Candidate& b) {
@@ -117,11 +195,15 @@ std::int16_t ScanOfChar(const KeyboardMap& m, char c) {
 
 void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press, double now) {
     if (keycode >= 256) return;
+    s.keycodeDown[keycode] = press;
     std::uint8_t key = m.keyOfKeycode[keycode];
     if (s.numLock && m.numpadKeyOfKeycode[keycode]) key = m.numpadKeyOfKeycode[keycode];
     if (key == 0) return;
     s.down[key] = press;
-    if (press) s.pressed[key] = true;
+    if (press) {
+        s.pressed[key] = true;
+        s.charOfPress[key] = CharOfPress(m, keycode, s.xkbMods, s.xkbGroup);
+    }
     if (const std::uint8_t generic = GenericModifier(key)) {
         const bool left = key == vk::LShift || key == vk::LControl || key == vk::LMenu;
         const std::uint8_t other = static_cast<std::uint8_t>(left ? key + 1 : key - 1);
@@ -156,6 +238,12 @@ void ApplyRepeats(KeyState& s, const KeyboardMap& m, double now) {
 
 std::int16_t TakeAsyncState(KeyState& s, std::uint8_t key) {
     const int state = (s.down[key] ? 0x8000 : 0) | (s.pressed[key] ? 1 : 0);
+    if (s.pressed[key]) s.reportedChar[key] = s.charOfPress[key];
     s.pressed[key] = false;
     return static_cast<std::int16_t>(state);
+}
+
+char CharOfPress(const KeyboardMap& m, unsigned keycode, unsigned mods, int group) {
+    if (!m.xkb || keycode >= 256 || (mods & (ControlMask | Mod1Mask)) != 0) return 0;
+    return CharOfKeysym(Produced(m.xkb.get(), keycode, mods, group));
 }

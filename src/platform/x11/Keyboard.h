@@ -2,13 +2,25 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
 typedef struct _XDisplay Display;
+struct _XkbDesc;
 
 // The keyboard as the program sees it: Windows virtual keys translated from the current XKB
 // layout, and the asynchronous key state kept from raw key events.
+
+// A key that types a character when pressed with these real modifiers (X's modifier masks),
+// with Caps Lock off and on; kNoMods when it cannot with Caps Lock so.
+struct TypingKey {
+    static constexpr unsigned kNoMods = ~0u;
+    unsigned long keysym = 0; // UnicodeKeysym spelling
+    std::uint8_t keycode = 0;
+    unsigned mods = 0;
+    unsigned modsWithCapsLock = 0;
+};
 
 struct KeyboardMap {
     std::array<std::uint8_t, 256> keyOfKeycode{};       // with Num Lock off
@@ -18,6 +30,13 @@ struct KeyboardMap {
     // Character keysyms (UnicodeKeysym spelling) and the key with its VkKeyScan shift flags,
     // sorted by keysym.
     std::vector<std::pair<unsigned long, std::int16_t>> chars;
+    // Every key that types a character with Shift and level-shift modifiers only (not Ctrl or
+    // Alt), sorted by keysym, the plainest first: synthetic characters are typed with them.
+    std::vector<TypingKey> typing;
+    std::array<std::uint8_t, 256> modsOfKeycode{}; // the real modifiers each keycode sets
+    std::array<std::uint8_t, 8> keycodeOfMod{};    // a key that sets each real modifier, or 0
+    std::vector<std::uint8_t> spareKeycodes;       // keycodes without any keysym
+    std::shared_ptr<_XkbDesc> xkb;                 // the map itself, for what a press types
     unsigned numLockMask = 0;
     int repeatDelayMs = 660;
     int repeatIntervalMs = 40;
@@ -33,7 +52,12 @@ std::int16_t ScanOfChar(const KeyboardMap& m, char c);
 struct KeyState {
     std::array<bool, 256> down{};
     std::array<bool, 256> pressed{}; // pressed since the last asynchronous reading
-    std::uint8_t repeatKey = 0;      // the held key that repeats, as the server repeats it
+    std::array<bool, 256> keycodeDown{};
+    std::array<char, 256> charOfPress{};  // by key: what its latest press typed
+    std::array<char, 256> reportedChar{}; // the same, as of the last reading that reported it
+    unsigned xkbMods = 0;                 // the XKB state's modifiers and group, kept current
+    int xkbGroup = 0;
+    std::uint8_t repeatKey = 0; // the held key that repeats, as the server repeats it
     double nextRepeat = 0;
     bool numLock = false;
 };
@@ -45,3 +69,6 @@ void ApplyButtonEvent(KeyState& s, unsigned button, bool press);
 void ApplyRepeats(KeyState& s, const KeyboardMap& m, double now);
 // 0x8000 while down, 0x0001 when pressed since the previous reading, which clears it.
 std::int16_t TakeAsyncState(KeyState& s, std::uint8_t key);
+// The Windows-1252 character a press of the keycode types with the XKB modifiers and group
+// (Caps Lock as XLookupString applies it); 0 for none, and while Ctrl or Alt is held.
+char CharOfPress(const KeyboardMap& m, unsigned keycode, unsigned mods, int group);

@@ -9,6 +9,7 @@
 #include <FL/Fl.H>
 #include <FL/x.H>
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
 #include <algorithm>
@@ -50,6 +51,10 @@ constexpr double kRestAfter = 1.0;
 constexpr double kPasteWait = 0.25;
 // How long a clipboard owner has to answer.
 constexpr double kClipboardWait = 1.0;
+// A spare keycode keeps its character this long after the batch that typed it has arrived:
+// applications read a changed keymap when they next look up a key, not when it changes, and
+// one still handling the key would otherwise find the keycode empty again.
+constexpr double kSpareHold = 0.05;
 
 void SelectInputEvents(Connection& c) {
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
@@ -62,7 +67,7 @@ void SelectInputEvents(Connection& c) {
     const unsigned all = XkbNewKeyboardNotifyMask | XkbMapNotifyMask | XkbStateNotifyMask;
     XkbSelectEvents(c.display, XkbUseCoreKbd, all, all);
     XkbSelectEventDetails(c.display, XkbUseCoreKbd, XkbStateNotify, XkbAllStateComponentsMask,
-                          XkbGroupStateMask | XkbModifierLockMask);
+                          XkbGroupStateMask | XkbModifierStateMask | XkbModifierLockMask);
 }
 
 int TwipsPerPixel(Display* d) {
@@ -101,12 +106,15 @@ X11Desktop::X11Desktop(std::string folder) : folder_(std::move(folder)) {
     XkbStateRec state{};
     XkbGetState(conn_.display, XkbUseCoreKbd, &state);
     keys_.numLock = (state.locked_mods & keymap_.numLockMask) != 0;
+    keys_.xkbMods = state.mods;
+    keys_.xkbGroup = state.group;
     Fl::add_fd(ConnectionNumber(conn_.display), FL_READ, OnConnectionReadable, this);
     XSync(conn_.display, False);
 }
 
 X11Desktop::~X11Desktop() {
     if (!conn_.display) return;
+    restoreSpares(Now(), true);
     Fl::remove_fd(ConnectionNumber(conn_.display));
     views_.views.clear();
     CloseConnection(conn_);
@@ -147,7 +155,14 @@ void X11Desktop::dispatch(XEvent& e) {
         } else if (x.any.xkb_type == XkbStateNotify) {
             if (x.state.changed & XkbGroupStateMask) keymap_ = ReadKeyboardMap(d);
             keys_.numLock = (x.state.locked_mods & keymap_.numLockMask) != 0;
+            keys_.xkbMods = x.state.mods;
+            keys_.xkbGroup = x.state.group;
         }
+        return;
+    }
+    if (e.type == PropertyNotify && e.xproperty.window == conn_.own &&
+        e.xproperty.atom == conn_.atoms.inputDone) {
+        batchArrived(lastInput_);
         return;
     }
     if (e.type == MappingNotify) {
@@ -167,7 +182,10 @@ void X11Desktop::readInput(bool now) {
     const double t = Now();
     // After synthetic input a round trip brings in its raw events: the program reads its own
     // keys back right after sending them and must find them there, not later as new typing.
-    if (unsynced_) {
+    // A run with gaps between its events arrives over time; meanwhile the readings take what
+    // has come, so the program never waits for it.
+    if (unsynced_ && lastDelayedBatch_ <= batchesDone_) {
+        XSync(conn_.input, False);
         XSync(d, False);
         unsynced_ = false;
         lastRead_ = t;
@@ -181,6 +199,7 @@ void X11Desktop::readInput(bool now) {
         dispatch(e);
     }
     ApplyRepeats(keys_, keymap_, t);
+    restoreSpares(t, false);
 }
 
 void X11Desktop::pump(double seconds) {
@@ -221,23 +240,132 @@ void X11Desktop::keyEvent(std::uint8_t key, bool up) {
     const unsigned keycode = keymap_.keycodeOfKey[sided];
     if (keycode == 0) return;
     lastKeyAt_ = Now();
-    // The server drops a press of a key that is already down (held on the keyboard, as the
-    // delimiter still is when the expansion retypes it), where Windows types it again; a
-    // release first lets the press through.
     if (!up) {
         readInput(false);
         waitForPaste();
-        if (keys_.down[sided]) XTestFakeKeyEvent(conn_.display, keycode, False, CurrentTime);
-        // Ctrl+V with our text on the clipboard: the target fetches it asynchronously, after
-        // keys sent meanwhile, where on Windows it reads it while handling the keys.
-        if (key == 'V' && keys_.down[vk::Control] && clip_.owned) {
+    }
+    orderAfterMain();
+    // The server drops a press of a key that is already down (held on the keyboard, as the
+    // delimiter still is when the expansion retypes it), where Windows types it again; a
+    // release first lets the press through.
+    if (!up && keys_.down[sided]) XTestFakeKeyEvent(conn_.input, keycode, False, CurrentTime);
+    // Ctrl+V with our text on the clipboard: the target fetches it asynchronously, after keys
+    // sent meanwhile, where on Windows it reads it while handling the keys.
+    if (!up && key == 'V' && keys_.down[vk::Control] && clip_.owned) {
+        clip_.textServed = false;
+        pasteDeadline_ = Now() + kPasteWait;
+    }
+    XTestFakeKeyEvent(conn_.input, keycode, up ? False : True, CurrentTime);
+    XFlush(conn_.input);
+    lastSyntheticAt_ = Now();
+    unsynced_ = true;
+}
+
+// One batch of XTest requests, flushed once: the server takes them in a row, so the user's keys
+// come before or after. The gap goes with each event as XTest's delay, which the server waits
+// out, not the program.
+void X11Desktop::sendInput(std::span<const InputEvent> events) {
+    if (events.empty()) return;
+    readInput(false);
+    waitForPaste();
+    refreshSpares();
+    const std::uint64_t batch = ++batchesSent_;
+    sendSteps(PlanBatch(keymap_, keys_.keycodeDown, keys_.xkbMods, events, spares_, batch), batch);
+    notePaste(events);
+}
+
+// Requests on the backend's own connection that the server may not have taken yet (the answer
+// to a paste, an activation) go before synthetic input, which takes the other connection.
+void X11Desktop::orderAfterMain() {
+    Display* d = conn_.display;
+    if (NextRequest(d) - 1 != LastKnownRequestProcessed(d)) XSync(d, False);
+}
+
+void X11Desktop::sendSteps(const std::vector<XTestStep>& steps, std::uint64_t batch) {
+    orderAfterMain();
+    Display* in = conn_.input;
+    const double t = Now();
+    unsigned delay = t - lastSyntheticAt_ < keyGapMs_ / 1000.0 ? keyGapMs_ : 0;
+    unsigned delayed = 0;
+    for (const XTestStep& s : steps) {
+        switch (s.kind) {
+        case XTestStep::Kind::Map: {
+            KeySym keysyms[2] = {s.keysyms[0], s.keysyms[1]};
+            XChangeKeyboardMapping(in, static_cast<int>(s.code), 2, keysyms, 1);
+            continue;
+        }
+        case XTestStep::Kind::Key:
+            XTestFakeKeyEvent(in, s.code, s.press ? True : False, delay);
+            break;
+        case XTestStep::Kind::Button:
+            XTestFakeButtonEvent(in, s.code, s.press ? True : False, delay);
+            break;
+        }
+        delayed += delay;
+        delay = keyGapMs_;
+    }
+    // The server reports this property's change once it has taken every request before it.
+    XChangeProperty(in, conn_.own, conn_.atoms.inputDone, XA_STRING, 8, PropModeAppend, nullptr, 0);
+    XFlush(in);
+    if (delayed > 0) lastDelayedBatch_ = batch;
+    lastSyntheticAt_ = t + delayed / 1000.0;
+    lastKeyAt_ = t;
+    unsynced_ = true;
+}
+
+// Ctrl+V with our text on the clipboard: the next key waits until the target has fetched it,
+// as after keyEvent's.
+void X11Desktop::notePaste(std::span<const InputEvent> events) {
+    bool ctrl = keys_.down[vk::Control];
+    for (const InputEvent& e : events) {
+        if (e.kind != InputEvent::Kind::Key) continue;
+        if (GenericModifier(SidedModifier(e.key)) == vk::Control) ctrl = !e.up;
+        if (e.key == 'V' && !e.up && ctrl && clip_.owned) {
             clip_.textServed = false;
             pasteDeadline_ = Now() + kPasteWait;
         }
     }
-    XTestFakeKeyEvent(conn_.display, keycode, up ? False : True, CurrentTime);
-    XFlush(conn_.display);
-    unsynced_ = true;
+}
+
+void X11Desktop::batchArrived(double now) {
+    ++batchesDone_;
+    for (SpareKey& s : spares_)
+        if (s.batch == batchesDone_) s.doneAt = now;
+}
+
+// The spares are the keycodes without keysyms in the current map, and those mapped by a batch.
+void X11Desktop::refreshSpares() {
+    const std::vector<std::uint8_t>& free = keymap_.spareKeycodes;
+    std::erase_if(spares_, [&](const SpareKey& s) {
+        return s.keysyms[0] == NoSymbol &&
+               std::find(free.begin(), free.end(), s.keycode) == free.end();
+    });
+    for (const std::uint8_t kc : free)
+        if (std::none_of(spares_.begin(), spares_.end(),
+                         [kc](const SpareKey& s) { return s.keycode == kc; }))
+            spares_.push_back({kc, {NoSymbol, NoSymbol}, 0, -1});
+}
+
+void X11Desktop::restoreSpares(double now, bool all) {
+    bool changed = false;
+    for (SpareKey& s : spares_) {
+        if (s.keysyms[0] == NoSymbol) continue;
+        if (!all && (s.doneAt < 0 || now - s.doneAt < kSpareHold)) continue;
+        // Only a mapping of ours goes back: a new layout may have given the keycode keys.
+        int perKeycode = 0;
+        KeySym* current = XGetKeyboardMapping(conn_.display, s.keycode, 1, &perKeycode);
+        const bool ours = current && perKeycode > 0 && current[0] == s.keysyms[0];
+        if (current) XFree(current);
+        if (ours) {
+            KeySym none = NoSymbol;
+            XChangeKeyboardMapping(conn_.input, s.keycode, 1, &none, 1);
+            changed = true;
+        }
+        s.keysyms = {NoSymbol, NoSymbol};
+        s.doneAt = -1;
+    }
+    if (changed && all) XSync(conn_.input, False);
+    if (changed && !all) XFlush(conn_.input);
 }
 
 // The first key pressed after a paste of our text waits until the target has fetched it.
@@ -253,12 +381,15 @@ std::int16_t X11Desktop::keyForChar(char c) {
 }
 
 void X11Desktop::mouseButton(MouseButton button, bool up) {
-    XTestFakeButtonEvent(conn_.display, ButtonNumber(button), up ? False : True, CurrentTime);
-    XFlush(conn_.display);
+    orderAfterMain();
+    XTestFakeButtonEvent(conn_.input, ButtonNumber(button), up ? False : True, CurrentTime);
+    XFlush(conn_.input);
+    lastSyntheticAt_ = Now();
     unsynced_ = true;
 }
 
 PixelPoint X11Desktop::cursorPos() {
+    readInput(false);
     Window root = 0;
     Window child = 0;
     int x = 0;
@@ -271,9 +402,10 @@ PixelPoint X11Desktop::cursorPos() {
 }
 
 void X11Desktop::setCursorPos(PixelPoint p) {
-    XTestFakeMotionEvent(conn_.display, conn_.screen, std::clamp(p.x, 0, screenWidthPixels() - 1),
+    orderAfterMain();
+    XTestFakeMotionEvent(conn_.input, conn_.screen, std::clamp(p.x, 0, screenWidthPixels() - 1),
                          std::clamp(p.y, 0, screenHeightPixels() - 1), CurrentTime);
-    XFlush(conn_.display);
+    XFlush(conn_.input);
     unsynced_ = true;
 }
 
@@ -295,6 +427,10 @@ std::optional<PixelRect> X11Desktop::windowRect(WindowId w) {
 
 std::optional<std::uint32_t> X11Desktop::windowPixel(WindowId w, PixelPoint p) {
     return WindowPixel(conn_, snapshot_, w, p, Now());
+}
+
+std::string X11Desktop::windowProgram(WindowId w) {
+    return WindowClass(conn_, w);
 }
 
 bool X11Desktop::activateWindowByTitle(std::string_view title) {

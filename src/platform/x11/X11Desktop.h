@@ -5,16 +5,23 @@
 #include "platform/x11/Connection.h"
 #include "platform/x11/DesktopWindows.h"
 #include "platform/x11/FormView.h"
+#include "platform/x11/InputBatch.h"
 #include "platform/x11/Keyboard.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The Linux desktop under X11: key state from XInput2 raw events, synthetic input through
 // XTest, the layout from XKB, the CLIPBOARD selection, windows through EWMH, and the program's
 // own windows through FLTK.
 class X11Desktop final : public Platform {
   public:
+    // The pause between two synthetic events of a run unless set otherwise: the smallest with
+    // which AbiWord takes every key of a run (docs/linux.md).
+    static constexpr unsigned kDefaultSyntheticKeyGapMs = 1;
+
     // The program folder, ending with '/'. Check ok() before use.
     explicit X11Desktop(std::string folder);
     ~X11Desktop() override;
@@ -28,6 +35,9 @@ class X11Desktop final : public Platform {
     std::int16_t getKeyState(std::uint8_t key) override;
     void keyEvent(std::uint8_t key, bool up) override;
     std::int16_t keyForChar(char c) override;
+    void sendInput(std::span<const InputEvent> events) override;
+    void setSyntheticKeyGap(unsigned ms) override { keyGapMs_ = ms; }
+    char pressedChar(std::uint8_t key) override { return keys_.reportedChar[key]; }
     void mouseButton(MouseButton button, bool up) override;
     PixelPoint cursorPos() override;
     void setCursorPos(PixelPoint p) override;
@@ -37,6 +47,7 @@ class X11Desktop final : public Platform {
     std::optional<PixelRect> windowRect(WindowId w) override;
     std::optional<std::uint32_t> windowPixel(WindowId w, PixelPoint p) override;
     bool activateWindowByTitle(std::string_view title) override;
+    std::string windowProgram(WindowId w) override;
     bool startProgram(std::string_view path) override;
     int screenWidthPixels() override;
     int screenHeightPixels() override;
@@ -79,6 +90,14 @@ class X11Desktop final : public Platform {
     void pump(double seconds);
     void runActions();
     void waitForPaste();
+    void notePaste(std::span<const InputEvent> events);
+    void orderAfterMain();
+    void sendSteps(const std::vector<XTestStep>& steps, std::uint64_t batch);
+    void batchArrived(double now);
+    void refreshSpares();
+    // Maps spare keycodes back to nothing once their batches have arrived and a moment has
+    // passed (all of them at once with `all`, waiting until the server has done it).
+    void restoreSpares(double now, bool all);
 
     std::string folder_;
     std::string error_;
@@ -90,6 +109,12 @@ class X11Desktop final : public Platform {
     FormViews views_;
     std::function<void(const UserAction&)> handler_;
     bool unsynced_ = false; // synthetic input sent since the server last answered
+    unsigned keyGapMs_ = kDefaultSyntheticKeyGapMs;
+    std::vector<SpareKey> spares_;
+    std::uint64_t batchesSent_ = 0;
+    std::uint64_t batchesDone_ = 0;      // the batches whose end the server has reported
+    std::uint64_t lastDelayedBatch_ = 0; // the latest batch sent with gaps between its events
+    double lastSyntheticAt_ = -1;        // when the server takes the latest synthetic event
     double start_ = 0;
     double lastRead_ = -1;
     double lastToolkit_ = -1;
