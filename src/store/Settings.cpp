@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -86,6 +88,12 @@ std::string ColourText(std::uint32_t colour) {
     return std::to_string(static_cast<std::int32_t>(colour));
 }
 
+// Where the type code, the two characters before " Copyright", begins; npos when there is none.
+std::size_t TypeCodeStart(std::string_view s) {
+    const std::size_t p = s.find(" Copyright");
+    return p == std::string_view::npos || p < 2 ? std::string_view::npos : p - 2;
+}
+
 } // namespace
 
 std::string GetField(int n, std::string_view line) {
@@ -107,13 +115,29 @@ Options ParseSettings(std::string_view line) {
     Options o;
     std::string_view fields[FieldCount + 1];
     const std::string_view s = TrimSpaces(line);
-    std::size_t pos = 0;
-    for (int k = 1; k <= FieldCount && pos <= s.size(); ++k) {
-        const std::size_t space = s.find(' ', pos);
-        const std::size_t end = space == std::string_view::npos ? s.size() : space;
-        fields[k] = s.substr(pos, end - pos);
-        pos = end + 1;
-        if (k == FieldCount && space != std::string_view::npos) o.tail = s.substr(pos);
+    // Fields end where the type code begins: a line that another program or a hand edit left a
+    // field short keeps its type code and the rest in the tail, instead of reading the code as
+    // the expander's field and writing it back as something else.
+    const std::size_t code = TypeCodeStart(s);
+    std::string_view head = code == std::string_view::npos ? s : s.substr(0, code);
+    if (code != std::string_view::npos && head.ends_with(' ')) head.remove_suffix(1);
+    std::vector<std::string_view> words;
+    for (std::size_t pos = 0; pos <= head.size();) {
+        const std::size_t space = std::min(head.find(' ', pos), head.size());
+        words.push_back(head.substr(pos, space - pos));
+        pos = space + 1;
+    }
+    // A field short is the decimal places, the one field that is often empty, written without
+    // its space.
+    if (code != std::string_view::npos && words.size() == FieldCount - 1)
+        words.insert(words.end() - 1, std::string_view());
+    const bool shortLine = code != std::string_view::npos && words.size() <= FieldCount;
+    for (std::size_t k = 1; k <= FieldCount && k <= words.size(); ++k) fields[k] = words[k - 1];
+    if (shortLine) {
+        o.tail = s.substr(code);
+    } else if (words.size() > FieldCount) {
+        const std::size_t tailStart = static_cast<std::size_t>(words[FieldCount].data() - s.data());
+        o.tail = s.substr(tailStart);
     }
 
     int v = PackedField(fields[1]);
