@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr char MarkCharacters[] = {mark::Erase, mark::Activated, mark::Added, '\0'};
+
 bool IsStateMark(char c) {
     return c == mark::Activated || c == mark::Added;
 }
@@ -159,6 +161,17 @@ AddResult AddRecord(Database& db, AddMode mode, bool removing, std::string_view 
     db.databaseChanged = true;
     result.recordStart = deletion ? cutFrom : cutFrom + 2;
     return result;
+}
+
+char MarkCharacterIn(std::string_view text) {
+    const std::size_t p = text.find_first_of(MarkCharacters);
+    return p == std::string_view::npos ? '\0' : text[p];
+}
+
+std::string MarkCharacterMessage(char c) {
+    return "The character " + std::string(1, c) +
+           " can't be stored in an expansion: Quibnote uses it as a mark in its "
+           "database.\r\nRemove it or write it another way, and try again.";
 }
 
 std::string_view AddOutcomeMessage(AddOutcome o) {

@@ -29,6 +29,7 @@ enum class AddOutcome {
     RefusedListLine,    // list addition (A): already there with another expansion
     Activated,          // list addition (A): already there with this expansion, now Activated
     EmptyExpansion,     // an addition from a list, or a rebuild, that brings no expansion
+    MarkCharacter,      // text the user gave holds a character the stored form uses as a mark
 };
 
 struct [[nodiscard]] AddResult {
@@ -51,6 +52,12 @@ std::string StoredForm(std::string_view shortForm, std::string_view expansion);
 // expansion are stored as their markers, so a record always stays on one line.
 AddResult AddRecord(Database& db, AddMode mode, bool removing, std::string_view listExpansion,
                     std::string_view shortForm, std::string_view expansionWithMark);
+
+// The first character of text the user gives (an expansion typed, pasted or listed) that the
+// stored form uses as a mark: the erase mark or a state mark. '\0' when there is none. Stored,
+// such a character would not come back as given, so it is refused where the text comes in.
+char MarkCharacterIn(std::string_view text);
+std::string MarkCharacterMessage(char c);
 
 // The message an interactive caller shows for a refusal; empty for the other outcomes. The
 // last-record refusal is shown in every mode.

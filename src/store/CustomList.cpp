@@ -88,7 +88,13 @@ std::optional<ListCounts> RunCustomList(Database& db, ListAction action, std::st
             tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
         std::string withMark(removing ? std::string_view() : expansion);
         if (!removing && listMark != '\0') withMark += listMark;
-        const AddOutcome o = AddRecord(db, mode, removing, expansion, shortForm, withMark).outcome;
+        const char markCharacter = removing ? '\0' : MarkCharacterIn(expansion);
+        if (markCharacter != '\0' && c.markCharacters.find(markCharacter) == std::string::npos)
+            c.markCharacters += markCharacter;
+        const AddOutcome o =
+            markCharacter != '\0'
+                ? AddOutcome::MarkCharacter
+                : AddRecord(db, mode, removing, expansion, shortForm, withMark).outcome;
         if (o == AddOutcome::LastRecord && hooks.lastRecordKept) hooks.lastRecordKept();
         if (removing)
             CountRemoved(c, o, line);
@@ -114,6 +120,11 @@ std::string ListReport(const ListCounts& c, ListAction action) {
             r += CrLf;
             line("S. forms not added:", c.notAdded);
             r.append(":").append(CrLf).append(c.refusedLines);
+            for (const char m : c.markCharacters)
+                r.append("(the character ")
+                    .append(1, m)
+                    .append(" is a mark of the database and can't be stored)")
+                    .append(CrLf);
         }
         r += CrLf;
         if (c.activated != 0) {

@@ -42,9 +42,8 @@ void RefreshQuibList(App& app) {
 void AddFromBoxes(App& app) {
     const Boxes b = EditorBoxes(app);
     // A refusal has been shown by the add operation, and the buttons go on as after a change.
-    static_cast<void>(
-        AddShortForm(app, b.shortForm.text,
-                     ExpansionWithMark(b.expansion.text, b.added.checked, b.activated.checked)));
+    static_cast<void>(AddShortForm(app, b.shortForm.text, b.expansion.text,
+                                   StateMarkOf(b.added.checked, b.activated.checked)));
 }
 
 void cmdExitSave_Click(App& app) {
