@@ -14,6 +14,10 @@ struct EditorState {
     bool messagesEnabled = true; // refusals show a message box; otherwise they only beep
     int height = 4815;           // the editor's height, remembered from one opening to the next
     bool expanderWasOn = false;  // the expander is suspended while the editor is open
+    // The record the editor's look-up last put into the expansion box: its short form and its
+    // expansion. Any other text in the box is the user's, which a look-up never replaces.
+    std::string loadedShortForm;
+    std::string loadedExpansion;
 };
 
 // The add operation as the user meets it: a refusal is shown as its message (or, with messages
