@@ -37,26 +37,6 @@ std::string OnOneLine(std::string_view s) {
     return out;
 }
 
-struct GivenExpansion {
-    std::string bare; // trimmed, without the state mark
-    char state = '\0';
-};
-
-GivenExpansion ReadExpansion(std::string_view given) {
-    GivenExpansion e{OnOneLine(Trim(given))};
-    if (!e.bare.empty() && IsStateMark(e.bare.back())) {
-        e.state = e.bare.back();
-        e.bare.pop_back();
-    }
-    return e;
-}
-
-// An expansion that sorts below "!" (empty, or beginning with a control character) asks for
-// nothing to be stored.
-bool SortsBelowBang(std::string_view s) {
-    return s.empty() || static_cast<unsigned char>(s.front()) < '!';
-}
-
 bool EndsRecord(std::string_view group, std::size_t after) {
     if (after == group.size() || group[after] == '\r') return true;
     return IsStateMark(group[after]) && (after + 1 == group.size() || group[after + 1] == '\r');
@@ -88,6 +68,29 @@ std::size_t InsertionPoint(std::string_view group, std::string_view shortForm) {
 
 } // namespace
 
+GivenExpansion ReadExpansion(std::string_view given) {
+    GivenExpansion e{OnOneLine(Trim(given))};
+    if (!e.bare.empty() && IsStateMark(e.bare.back())) {
+        e.state = e.bare.back();
+        e.bare.pop_back();
+    }
+    return e;
+}
+
+bool SortsBelowBang(std::string_view s) {
+    return s.empty() || static_cast<unsigned char>(s.front()) < '!';
+}
+
+AddOutcome ReadShortForm(std::string_view given, std::string& shortForm) {
+    shortForm = Trim(given);
+    for (char& c : shortForm)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (shortForm.empty()) return AddOutcome::Nothing;
+    for (const char c : shortForm)
+        if (c < 'a' || c > 'z') return AddOutcome::InvalidShortForm;
+    return AddOutcome::Stored;
+}
+
 std::string StoredForm(std::string_view shortForm, std::string_view expansion) {
     if (expansion.starts_with(shortForm)) return std::string(expansion);
     std::string stored(shortForm);
@@ -99,12 +102,9 @@ AddResult AddRecord(Database& db, AddMode mode, bool removing, std::string_view 
                     std::string_view shortForm, std::string_view expansionWithMark) {
     AddResult result;
     const bool listUse = mode == AddMode::A || mode == AddMode::U;
-    std::string sf(Trim(shortForm));
-    for (char& c : sf)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (sf.empty()) return result;
-    for (const char c : sf)
-        if (c < 'a' || c > 'z') return {AddOutcome::InvalidShortForm};
+    std::string sf;
+    if (const AddOutcome read = ReadShortForm(shortForm, sf); read != AddOutcome::Stored)
+        return {read};
     result.group = GroupIndex(sf.front());
 
     GivenExpansion given = ReadExpansion(listUse && removing ? "" : expansionWithMark);

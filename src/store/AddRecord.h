@@ -41,6 +41,20 @@ struct [[nodiscard]] AddResult {
     std::size_t recordStart = 0;
 };
 
+// The pieces of the add operation's rules that the merge of a long list shares with it.
+// The given short form trimmed and in lower case; Nothing when it is empty, InvalidShortForm when
+// it is not letters only, Stored otherwise.
+AddOutcome ReadShortForm(std::string_view given, std::string& shortForm);
+// The given expansion trimmed, on one line, and its trailing state mark apart.
+struct GivenExpansion {
+    std::string bare;
+    char state = '\0';
+};
+GivenExpansion ReadExpansion(std::string_view given);
+// An expansion that sorts below "!" (empty, or beginning with a control character) asks for
+// nothing to be stored.
+bool SortsBelowBang(std::string_view s);
+
 // The expansion as stored for a short form: unchanged when it begins with the short form,
 // otherwise the short form, one erase mark per letter, and the expansion.
 std::string StoredForm(std::string_view shortForm, std::string_view expansion);
