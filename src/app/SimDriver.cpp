@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -448,6 +449,15 @@ bool Execute(Run& r, const ScriptLine& line) {
         r.readyAt = std::max(r.readyAt, r.sim.nowMicros() + *ms * kMs);
     } else if (c == "clipboard") {
         r.sim.setClipboardText(ClipboardFromScript(text));
+        ActionDone(r, r.sim.nowMicros());
+    } else if (c == "readonly") {
+        // The user (or another program) takes the write permission off a file of the folder.
+        std::error_code ec;
+        std::filesystem::permissions(r.sim.programFolder() + Cp1252FromUtf8(text),
+                                     std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_write |
+                                         std::filesystem::perms::others_write,
+                                     std::filesystem::perm_options::remove, ec);
         ActionDone(r, r.sim.nowMicros());
     } else if (c == "keyscript") {
         RequireProgram(r);

@@ -17,10 +17,24 @@ void RunVoyage(Core& core, const std::string& argument) {
     TypeKeyScript(core.platform, core.out, "{Bf}\r\r" + *paragraph);
 }
 
+// A setting that is no count of places (a hand edit, another program) made every calculation
+// type nothing, without a word: it falls back to full precision, and the user is told once.
+void RepairDecimalsSetting(Core& core) {
+    std::string& decimals = core.options.calcDecimals;
+    if (DecimalsSettingUsable(decimals)) return;
+    core.platform.messageBox("The calculator's decimal places setting \"" + decimals +
+                                 "\" is not a number of places.\r\nQuibnote shows results in "
+                                 "full precision until a dp formula sets the places again.",
+                             "Quibnote", MsgButtons::Ok, MsgIcon::Information);
+    decimals.clear();
+    core.db.settingsChanged = true;
+}
+
 } // namespace
 
 void CalcAndPaste(Core& core) {
     const std::string clip = core.platform.clipboardText().value_or("");
+    RepairDecimalsSetting(core);
     bool decimalsChanged = false;
     const CalcOutcome outcome = EvaluateClipText(clip, core.options.calcDecimals, decimalsChanged);
     if (decimalsChanged) {

@@ -272,3 +272,7 @@ CalcOutcome EvaluateClipText(std::string_view clip, std::string& permanentDecima
     if (text.ends_with('.')) text.pop_back();
     return {CalcOutcome::Kind::Result, std::move(text)};
 }
+
+bool DecimalsSettingUsable(std::string_view decimals) {
+    return DecimalPicture(decimals, 0).has_value();
+}

@@ -19,5 +19,8 @@ struct CalcOutcome {
 // stored decimal-places setting (a count of places, "$", "f", or empty for full precision); a dp
 // formula replaces it and sets decimalsChanged, which holds whatever the outcome, since the
 // setting changes even when a later part of the text fails.
+// Whether a stored decimal-places setting is one the results can be formatted with.
+bool DecimalsSettingUsable(std::string_view decimals);
+
 CalcOutcome EvaluateClipText(std::string_view clip, std::string& permanentDecimals,
                              bool& decimalsChanged);

@@ -35,9 +35,10 @@ void StoreDefinition(Core& core) {
     const std::string& shortForm = core.engine.defineMode.definedShortForm;
     const std::string& typed = core.engine.word.currentWord;
     // Nothing typed in between asks for the short form to be deleted.
-    const std::string expansion = typed.empty() ? std::string() : shortForm + typed + mark::Added;
+    const std::string expansion = typed.empty() ? std::string() : shortForm + typed;
     // A refusal has been shown by the add operation; define mode ends either way.
-    static_cast<void>(core.windows.addShortForm(shortForm, expansion));
+    static_cast<void>(
+        core.windows.addShortForm(shortForm, expansion, typed.empty() ? '\0' : mark::Added));
     core.db.databaseChanged = true;
     BackToNormalMode(core, 1);
 }

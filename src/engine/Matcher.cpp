@@ -20,6 +20,26 @@ bool UsableAtUseLevel(const MatchInput& in, bool flagged) {
            static_cast<int>(in.word.size()) <= in.useLevel || flagged;
 }
 
+// Whether the key-script interpreter would take the '{' at i as a key token or a comment.
+bool OpensToken(std::string_view text, std::size_t i) {
+    return text[i] == '{' && i + 3 < text.size() && (text[i + 1] == '\'' || text[i + 3] == '}');
+}
+
+// The completion as the delimiter will type it, when typing it is nothing but one key a
+// character: no key token (in a marker or not), no comment, no erase mark after the leading ones,
+// and only characters that a key gives on every layout (a line break is Enter, a tab Tab). Any
+// other is typed whole only when the word expands: typed as a suggestion, its tokens would act
+// at once, and selecting it back by its length would select the user's own text.
+std::optional<std::string> PlainCompletion(std::string_view tail, const LocalTime& now) {
+    const std::string typed = RenderForTyping(tail, now);
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const auto c = static_cast<unsigned char>(typed[i]);
+        const bool oneKey = (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\t';
+        if (!oneKey || OpensToken(typed, i)) return std::nullopt;
+    }
+    return typed;
+}
+
 void Preview(Match& m, const MatchInput& in, std::string_view shownWord, std::string_view tail) {
     m.previewed = true;
     m.fullPreview.reserve(shownWord.size() + tail.size());
@@ -29,10 +49,7 @@ void Preview(Match& m, const MatchInput& in, std::string_view shownWord, std::st
     if (!in.lookAheadInView) m.preview += m.endOfListMark;
     m.previewLength =
         static_cast<std::int16_t>(std::min<std::size_t>(m.preview.size(), kLongestPreview));
-    // A line break shows as one, markers as they are shown, erasures applied.
-    if (in.highlightDisplay)
-        m.highlight =
-            ApplyErasures(ReplaceWithMarkers(tail, "`", "\r", MarkerMode::Display, in.now));
+    if (in.highlightDisplay) m.highlight = PlainCompletion(tail, in.now);
 }
 
 } // namespace

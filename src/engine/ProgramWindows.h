@@ -59,7 +59,8 @@ class ProgramWindows {
 
     // The add operation as the user meets it: a refusal is shown (or beeped, with messages off);
     // a change shows the changed records in the display box; the keys pressed meanwhile are
-    // discarded, so what was typed into the program's windows is not taken for typing.
-    virtual AddResult addShortForm(std::string_view shortForm,
-                                   std::string_view expansionWithMark) = 0;
+    // discarded, so what was typed into the program's windows is not taken for typing. The
+    // expansion is the user's text; state the record's new state mark, or '\0'.
+    virtual AddResult addShortForm(std::string_view shortForm, std::string_view expansion,
+                                   char state) = 0;
 };

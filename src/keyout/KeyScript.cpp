@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace {
@@ -171,9 +172,13 @@ void TypeCharacter(Platform& p, KeyOutState& k, char c, ClipboardLoan& loan) {
     PollKey(p, vk::Shift);
 }
 
-} // namespace
+// The keys a script pressed with a hold token ("{^+}") and has not let go of yet. The script
+// lets go of them when it ends: the program never stays holding a key, which its own waits for
+// a hotkey's release would wait for without end, and which would turn the user's next letters
+// into chords.
+using HeldKeys = std::set<std::uint8_t>;
 
-void PerformKeyToken(Platform& p, KeyOutState& k, char c1, char c2) {
+void PerformKeyToken(Platform& p, KeyOutState& k, char c1, char c2, HeldKeys& held) {
     PollKey(p, vk::Shift);
     PollKey(p, vk::LShift);
     PollKey(p, vk::RShift);
@@ -227,6 +232,9 @@ void PerformKeyToken(Platform& p, KeyOutState& k, char c1, char c2) {
                 ReleaseAltKeys(p);
             } else if (key && !hold) {
                 p.keyEvent(key, true);
+                held.erase(key);
+            } else if (key) {
+                held.insert(key);
             }
             if (second) PollKey(p, second);
             if (key) PollKey(p, key);
@@ -236,10 +244,20 @@ void PerformKeyToken(Platform& p, KeyOutState& k, char c1, char c2) {
     if (c1 != '^') WaitForTick(p, k, 0.5f);
 }
 
+void LetGo(Platform& p, const HeldKeys& held) {
+    for (std::uint8_t key : held) {
+        p.keyEvent(key, true);
+        PollKey(p, key);
+    }
+}
+
+} // namespace
+
 void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
     const bool tokens = !k.literalMode;
     ReleaseShiftKeys(p);
     ClipboardLoan loan;
+    HeldKeys held;
     const std::size_t n = script.size();
     for (std::size_t i = 0; i < n; ++i) {
         const char c = script[i];
@@ -249,13 +267,14 @@ void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
                 continue;
             }
             if (script[i + 3] == '}') {
-                PerformKeyToken(p, k, script[i + 1], script[i + 2]);
+                PerformKeyToken(p, k, script[i + 1], script[i + 2], held);
                 i += 3;
                 continue;
             }
         }
         TypeCharacter(p, k, c, loan);
     }
+    LetGo(p, held);
     for (std::uint8_t key = vk::KeyA; key <= vk::KeyZ; ++key) PollKey(p, key);
     if (loan.inUse) {
         p.doEvents();

@@ -44,6 +44,14 @@ std::optional<std::string> ReadWholeFile(std::string_view path) {
 
 FileStatus WriteFileAtomically(std::string_view path, std::string_view data) {
     const std::string target(path);
+    // The rename below would replace a read-only file, and the new file would be writable: the
+    // user's protection would be gone without a word.
+    std::error_code statusError;
+    const fs::file_status status = fs::status(fs::path(target), statusError);
+    if (!statusError && fs::is_regular_file(status) &&
+        (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+        return {false, fs::path(target).filename().string() +
+                           " is read-only: it was not replaced. Remove its protection to save."};
     const std::string temp = target + ".new";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return Failure(path, "Cannot create", errno);

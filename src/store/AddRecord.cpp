@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr char MarkCharacters[] = {mark::Erase, mark::Activated, mark::Added, '\0'};
+
 bool IsStateMark(char c) {
     return c == mark::Activated || c == mark::Added;
 }
@@ -33,26 +35,6 @@ std::string OnOneLine(std::string_view s) {
         }
     }
     return out;
-}
-
-struct GivenExpansion {
-    std::string bare; // trimmed, without the state mark
-    char state = '\0';
-};
-
-GivenExpansion ReadExpansion(std::string_view given) {
-    GivenExpansion e{OnOneLine(Trim(given))};
-    if (!e.bare.empty() && IsStateMark(e.bare.back())) {
-        e.state = e.bare.back();
-        e.bare.pop_back();
-    }
-    return e;
-}
-
-// An expansion that sorts below "!" (empty, or beginning with a control character) asks for
-// nothing to be stored.
-bool SortsBelowBang(std::string_view s) {
-    return s.empty() || static_cast<unsigned char>(s.front()) < '!';
 }
 
 bool EndsRecord(std::string_view group, std::size_t after) {
@@ -86,6 +68,29 @@ std::size_t InsertionPoint(std::string_view group, std::string_view shortForm) {
 
 } // namespace
 
+GivenExpansion ReadExpansion(std::string_view given) {
+    GivenExpansion e{OnOneLine(Trim(given))};
+    if (!e.bare.empty() && IsStateMark(e.bare.back())) {
+        e.state = e.bare.back();
+        e.bare.pop_back();
+    }
+    return e;
+}
+
+bool SortsBelowBang(std::string_view s) {
+    return s.empty() || static_cast<unsigned char>(s.front()) < '!';
+}
+
+AddOutcome ReadShortForm(std::string_view given, std::string& shortForm) {
+    shortForm = Trim(given);
+    for (char& c : shortForm)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (shortForm.empty()) return AddOutcome::Nothing;
+    for (const char c : shortForm)
+        if (c < 'a' || c > 'z') return AddOutcome::InvalidShortForm;
+    return AddOutcome::Stored;
+}
+
 std::string StoredForm(std::string_view shortForm, std::string_view expansion) {
     if (expansion.starts_with(shortForm)) return std::string(expansion);
     std::string stored(shortForm);
@@ -97,12 +102,9 @@ AddResult AddRecord(Database& db, AddMode mode, bool removing, std::string_view 
                     std::string_view shortForm, std::string_view expansionWithMark) {
     AddResult result;
     const bool listUse = mode == AddMode::A || mode == AddMode::U;
-    std::string sf(Trim(shortForm));
-    for (char& c : sf)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (sf.empty()) return result;
-    for (const char c : sf)
-        if (c < 'a' || c > 'z') return {AddOutcome::InvalidShortForm};
+    std::string sf;
+    if (const AddOutcome read = ReadShortForm(shortForm, sf); read != AddOutcome::Stored)
+        return {read};
     result.group = GroupIndex(sf.front());
 
     GivenExpansion given = ReadExpansion(listUse && removing ? "" : expansionWithMark);
@@ -159,6 +161,17 @@ AddResult AddRecord(Database& db, AddMode mode, bool removing, std::string_view 
     db.databaseChanged = true;
     result.recordStart = deletion ? cutFrom : cutFrom + 2;
     return result;
+}
+
+char MarkCharacterIn(std::string_view text) {
+    const std::size_t p = text.find_first_of(MarkCharacters);
+    return p == std::string_view::npos ? '\0' : text[p];
+}
+
+std::string MarkCharacterMessage(char c) {
+    return "The character " + std::string(1, c) +
+           " can't be stored in an expansion: Quibnote uses it as a mark in its "
+           "database.\r\nRemove it or write it another way, and try again.";
 }
 
 std::string_view AddOutcomeMessage(AddOutcome o) {

@@ -29,6 +29,7 @@ enum class AddOutcome {
     RefusedListLine,    // list addition (A): already there with another expansion
     Activated,          // list addition (A): already there with this expansion, now Activated
     EmptyExpansion,     // an addition from a list, or a rebuild, that brings no expansion
+    MarkCharacter,      // text the user gave holds a character the stored form uses as a mark
 };
 
 struct [[nodiscard]] AddResult {
@@ -39,6 +40,20 @@ struct [[nodiscard]] AddResult {
     // the group's end).
     std::size_t recordStart = 0;
 };
+
+// The pieces of the add operation's rules that the merge of a long list shares with it.
+// The given short form trimmed and in lower case; Nothing when it is empty, InvalidShortForm when
+// it is not letters only, Stored otherwise.
+AddOutcome ReadShortForm(std::string_view given, std::string& shortForm);
+// The given expansion trimmed, on one line, and its trailing state mark apart.
+struct GivenExpansion {
+    std::string bare;
+    char state = '\0';
+};
+GivenExpansion ReadExpansion(std::string_view given);
+// An expansion that sorts below "!" (empty, or beginning with a control character) asks for
+// nothing to be stored.
+bool SortsBelowBang(std::string_view s);
 
 // The expansion as stored for a short form: unchanged when it begins with the short form,
 // otherwise the short form, one erase mark per letter, and the expansion.
@@ -51,6 +66,12 @@ std::string StoredForm(std::string_view shortForm, std::string_view expansion);
 // expansion are stored as their markers, so a record always stays on one line.
 AddResult AddRecord(Database& db, AddMode mode, bool removing, std::string_view listExpansion,
                     std::string_view shortForm, std::string_view expansionWithMark);
+
+// The first character of text the user gives (an expansion typed, pasted or listed) that the
+// stored form uses as a mark: the erase mark or a state mark. '\0' when there is none. Stored,
+// such a character would not come back as given, so it is refused where the text comes in.
+char MarkCharacterIn(std::string_view text);
+std::string MarkCharacterMessage(char c);
 
 // The message an interactive caller shows for a refusal; empty for the other outcomes. The
 // last-record refusal is shown in every mode.

@@ -1,6 +1,7 @@
 #include "store/CustomList.h"
 
 #include "platform/text.h"
+#include "store/ListMerge.h"
 #include "store/Settings.h"
 
 namespace {
@@ -79,6 +80,10 @@ std::optional<ListCounts> RunCustomList(Database& db, ListAction action, std::st
     std::string_view rest = text.substr(headerEnd);
     TakeLine(rest);
     ListCounts c;
+    // Adding goes through the merge's index, in time proportional to the list; a database the
+    // index cannot read as it stands, and removing, go line by line through the add operation.
+    const bool merging = !removing && MergeableDatabase(db);
+    ListMerge merge;
     while (!rest.empty()) {
         const std::string_view line = TakeLine(rest);
         const std::size_t tab = line.find('\t');
@@ -88,7 +93,13 @@ std::optional<ListCounts> RunCustomList(Database& db, ListAction action, std::st
             tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
         std::string withMark(removing ? std::string_view() : expansion);
         if (!removing && listMark != '\0') withMark += listMark;
-        const AddOutcome o = AddRecord(db, mode, removing, expansion, shortForm, withMark).outcome;
+        const char markCharacter = removing ? '\0' : MarkCharacterIn(expansion);
+        if (markCharacter != '\0' && c.markCharacters.find(markCharacter) == std::string::npos)
+            c.markCharacters += markCharacter;
+        const AddOutcome o =
+            markCharacter != '\0' ? AddOutcome::MarkCharacter
+            : merging             ? MergeListLine(merge, db, mode, shortForm, withMark)
+                      : AddRecord(db, mode, removing, expansion, shortForm, withMark).outcome;
         if (o == AddOutcome::LastRecord && hooks.lastRecordKept) hooks.lastRecordKept();
         if (removing)
             CountRemoved(c, o, line);
@@ -97,6 +108,7 @@ std::optional<ListCounts> RunCustomList(Database& db, ListAction action, std::st
         ++c.processed;
         if (c.processed % 100 == 0 && hooks.every100Lines) hooks.every100Lines(c);
     }
+    if (merging) FinishListMerge(merge, db);
     db.databaseChanged = true;
     return c;
 }
@@ -114,6 +126,11 @@ std::string ListReport(const ListCounts& c, ListAction action) {
             r += CrLf;
             line("S. forms not added:", c.notAdded);
             r.append(":").append(CrLf).append(c.refusedLines);
+            for (const char m : c.markCharacters)
+                r.append("(the character ")
+                    .append(1, m)
+                    .append(" is a mark of the database and can't be stored)")
+                    .append(CrLf);
         }
         r += CrLf;
         if (c.activated != 0) {

@@ -17,13 +17,14 @@ enum class ListAction { Adding, Removing };
 // What one run did, for its report.
 struct ListCounts {
     int processed = 0;
-    int notAdded = 0;          // adding: refused lines, previously added ones included
-    int previouslyAdded = 0;   // adding: already there with the list's text, marked Added
-    int activated = 0;         // adding: already there with the list's text, now Activated
-    int notRemoved = 0;        // removing: kept, as the user's own or changed since
-    int notThere = 0;          // removing: no such short form
-    std::string refusedLines;  // adding: the refused lines, each followed by CR LF
-    std::string reportedLines; // the activated lines (adding) or those not removed (removing)
+    int notAdded = 0;           // adding: refused lines, previously added ones included
+    int previouslyAdded = 0;    // adding: already there with the list's text, marked Added
+    int activated = 0;          // adding: already there with the list's text, now Activated
+    int notRemoved = 0;         // removing: kept, as the user's own or changed since
+    int notThere = 0;           // removing: no such short form
+    std::string refusedLines;   // adding: the refused lines, each followed by CR LF
+    std::string reportedLines;  // the activated lines (adding) or those not removed (removing)
+    std::string markCharacters; // adding: the mark characters that refused lines, each once
 };
 
 // "AddedWX" gives the Added mark, "UnactivatedWX" none, any other first word the Activated mark.

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -86,6 +88,16 @@ std::string ColourText(std::uint32_t colour) {
     return std::to_string(static_cast<std::int32_t>(colour));
 }
 
+// Where the type code, the two characters before " Copyright", begins; npos when there is none,
+// or when a space is one of them: then the characters are a field, or its separator, of a line
+// with no code of its own, and a rebuilt line would read them so again.
+std::size_t TypeCodeStart(std::string_view s) {
+    const std::size_t p = s.find(" Copyright");
+    if (p == std::string_view::npos || p < 2 || s[p - 2] == ' ' || s[p - 1] == ' ')
+        return std::string_view::npos;
+    return p - 2;
+}
+
 } // namespace
 
 std::string GetField(int n, std::string_view line) {
@@ -106,14 +118,33 @@ std::string GetField(int n, std::string_view line) {
 Options ParseSettings(std::string_view line) {
     Options o;
     std::string_view fields[FieldCount + 1];
-    const std::string_view s = TrimSpaces(line);
-    std::size_t pos = 0;
-    for (int k = 1; k <= FieldCount && pos <= s.size(); ++k) {
-        const std::size_t space = s.find(' ', pos);
-        const std::size_t end = space == std::string_view::npos ? s.size() : space;
-        fields[k] = s.substr(pos, end - pos);
-        pos = end + 1;
-        if (k == FieldCount && space != std::string_view::npos) o.tail = s.substr(pos);
+    // Fields end where the type code begins: a line that another program or a hand edit left a
+    // field short keeps its type code and the rest in the tail, instead of reading the code as
+    // the expander's field and writing it back as something else. The code is found as
+    // DatabaseTypeCode finds it, in the line as it stands.
+    const std::size_t code = TypeCodeStart(line);
+    const std::string_view head =
+        TrimSpaces(code == std::string_view::npos ? line : line.substr(0, code));
+    std::vector<std::string_view> words;
+    for (std::size_t pos = 0; pos <= head.size();) {
+        const std::size_t space = std::min(head.find(' ', pos), head.size());
+        words.push_back(head.substr(pos, space - pos));
+        pos = space + 1;
+    }
+    // A field short is the decimal places, the one field that is often empty, written without
+    // its space.
+    if (code != std::string_view::npos && words.size() == FieldCount - 1)
+        words.insert(words.end() - 1, std::string_view());
+    for (std::size_t k = 1; k <= FieldCount && k <= words.size(); ++k) fields[k] = words[k - 1];
+    std::size_t tailStart = std::string_view::npos;
+    if (words.size() > FieldCount)
+        tailStart = static_cast<std::size_t>(words[FieldCount].data() - line.data());
+    else if (code != std::string_view::npos)
+        tailStart = code;
+    if (tailStart != std::string_view::npos) {
+        std::string_view tail = line.substr(tailStart);
+        while (tail.ends_with(' ')) tail.remove_suffix(1);
+        o.tail = tail;
     }
 
     int v = PackedField(fields[1]);
@@ -156,7 +187,9 @@ Options ParseSettings(std::string_view line) {
     o.startMinimized = Bit0(v);
     o.usePanel = Bit1(v);
     TakeColour(fields[21], o.panelColor);
-    o.calcDecimals = fields[22];
+    // Written back before the tail, a field that begins with the word would be read as the end
+    // of a type code; it is no count of places either.
+    if (!fields[22].starts_with("Copyright")) o.calcDecimals = fields[22];
     o.expanderOn = fields[23] == "1";
 
     o.startupTop = o.mainTop;

@@ -10,9 +10,19 @@ constexpr std::size_t kEditorRecordsLimit = 5000;
 } // namespace
 
 AddResult AddRecordInteractively(Dialogs& dialogs, Database& db, bool messagesEnabled,
-                                 std::string_view shortForm, std::string_view expansionWithMark) {
-    const AddResult r = AddRecord(db, AddMode::N, false, {}, shortForm, expansionWithMark);
-    const std::string_view message = AddOutcomeMessage(r.outcome);
+                                 std::string_view shortForm, std::string_view expansion,
+                                 char state) {
+    AddResult r;
+    std::string message;
+    if (const char c = MarkCharacterIn(expansion); c != '\0') {
+        r.outcome = AddOutcome::MarkCharacter;
+        message = MarkCharacterMessage(c);
+    } else {
+        std::string withMark(expansion);
+        if (state != '\0') withMark += state;
+        r = AddRecord(db, AddMode::N, false, {}, shortForm, withMark);
+        message = AddOutcomeMessage(r.outcome);
+    }
     if (message.empty()) return r;
     if (messagesEnabled)
         dialogs.messageBox(message, "Quibnote", MsgButtons::Ok, MsgIcon::Information);
@@ -68,13 +78,8 @@ std::string PastedExpansion(std::string_view clip) {
     return out;
 }
 
-std::string ExpansionWithMark(std::string_view text, bool added, bool activated) {
-    std::string e(text);
-    if (added)
-        e += mark::Added;
-    else if (activated)
-        e += mark::Activated;
-    return e;
+char StateMarkOf(bool added, bool activated) {
+    return added ? mark::Added : activated ? mark::Activated : '\0';
 }
 
 std::string_view WithoutStateMark(std::string_view text) {

@@ -14,12 +14,18 @@ struct EditorState {
     bool messagesEnabled = true; // refusals show a message box; otherwise they only beep
     int height = 4815;           // the editor's height, remembered from one opening to the next
     bool expanderWasOn = false;  // the expander is suspended while the editor is open
+    // The record the editor's look-up last put into the expansion box: its short form and its
+    // expansion. Any other text in the box is the user's, which a look-up never replaces.
+    std::string loadedShortForm;
+    std::string loadedExpansion;
 };
 
 // The add operation as the user meets it: a refusal is shown as its message (or, with messages
-// off, a beep) and leaves the database as it was.
+// off, a beep) and leaves the database as it was. The expansion is the user's text, which may
+// hold no mark character; state is the record's new state mark, or '\0'.
 AddResult AddRecordInteractively(Dialogs& dialogs, Database& db, bool messagesEnabled,
-                                 std::string_view shortForm, std::string_view expansionWithMark);
+                                 std::string_view shortForm, std::string_view expansion,
+                                 char state = '\0');
 
 // The records of a group from index `from` on, as the user reads them, without a leading line
 // break: where a change landed, or where a short form stands or would stand.
@@ -42,7 +48,7 @@ EditorLookup LookUpForEditor(const Database& db, std::string_view shortForm, con
 // Clipboard text as an expansion holds it: line breaks become back-quotes, tabs "///".
 std::string PastedExpansion(std::string_view clip);
 
-// The expansion box's text with the mark of the checked box, or with its own trailing mark
-// taken off for a look-up in the dictionary.
-std::string ExpansionWithMark(std::string_view text, bool added, bool activated);
+// The state mark of the checked box, or '\0'; the box's text with its own trailing mark taken
+// off, for a look-up in the dictionary.
+char StateMarkOf(bool added, bool activated);
 std::string_view WithoutStateMark(std::string_view text);

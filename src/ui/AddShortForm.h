@@ -10,4 +10,5 @@ struct App;
 // refusal is shown (or beeped, with messages off); a change shows the changed record and those
 // after it in the display box; then the keys pressed meanwhile are discarded, so the expander
 // does not take what was typed into the program's own windows for typing.
-AddResult AddShortForm(App& app, std::string_view shortForm, std::string_view expansionWithMark);
+AddResult AddShortForm(App& app, std::string_view shortForm, std::string_view expansion,
+                       char state);

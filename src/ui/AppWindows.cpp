@@ -111,6 +111,7 @@ void AppWindows::toggleQuibList() {
     ToggleQuibList(app_);
 }
 
-AddResult AppWindows::addShortForm(std::string_view shortForm, std::string_view expansionWithMark) {
-    return AddShortForm(app_, shortForm, expansionWithMark);
+AddResult AppWindows::addShortForm(std::string_view shortForm, std::string_view expansion,
+                                   char state) {
+    return AddShortForm(app_, shortForm, expansion, state);
 }

@@ -37,7 +37,8 @@ class AppWindows final : public ProgramWindows {
     void runMultiClipboard() override;
     void toggleQuibList() override;
 
-    AddResult addShortForm(std::string_view shortForm, std::string_view expansionWithMark) override;
+    AddResult addShortForm(std::string_view shortForm, std::string_view expansion,
+                           char state) override;
 
   private:
     App& app_;

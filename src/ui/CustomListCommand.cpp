@@ -45,5 +45,7 @@ void CustomList(App& app, ListAction action) {
         },
     };
     const std::optional<ListCounts> counts = RunCustomList(app.db, action, *text, hooks);
-    if (counts) SetDisplayText(app, ListReport(*counts, action));
+    // A file without a line break (empty, or a header alone) is no list: nothing changes, and the
+    // report says so rather than leaving the status line up as if the work went on.
+    SetDisplayText(app, ListReport(counts.value_or(ListCounts{}), action));
 }

@@ -171,7 +171,7 @@ void ImportDatabase(App& app) {
                      MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    if (TypeOfImport(check.settingsLine) != TypeInUse(app)) {
+    if (TypeOfDatabase(check.settingsLine) != TypeInUse(app)) {
         p.messageBox("You can only import a database of the same type,\r"
                      "Original or Custom, as the type Quibnote is now using.\r"
                      "Change to the other type from the File menu, and try again.",

@@ -39,16 +39,40 @@ void RefreshQuibList(App& app) {
     if (app.clip.quib.shown) BuildQuibList(app);
 }
 
-void AddFromBoxes(App& app) {
+// The user typed an expansion, then a short form that another record already has: its record
+// is replaced only when the user says so.
+bool MayReplaceExistingRecord(App& app, const Boxes& b) {
+    const std::string shortForm = LowerCase(b.shortForm.text);
+    if (b.expansion.text.empty() || shortForm == app.editor.loadedShortForm) return true;
+    const EditorLookup look = LookUpForEditor(app.db, shortForm, app.platform.localTime());
+    if (!look.found || look.expansion == b.expansion.text) return true;
+    return app.platform.messageBox(
+               "The short form " + shortForm + " already stands for:\r\n" + look.expansion +
+                   "\r\n\r\nReplace it with " + b.expansion.text + "?",
+               "Quibnote", MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+}
+
+// False when nothing was changed: a refusal (shown by the add operation) or a replacement the
+// user declined. The boxes then keep what the user typed.
+bool AddFromBoxes(App& app) {
     const Boxes b = EditorBoxes(app);
-    // A refusal has been shown by the add operation, and the buttons go on as after a change.
-    static_cast<void>(
-        AddShortForm(app, b.shortForm.text,
-                     ExpansionWithMark(b.expansion.text, b.added.checked, b.activated.checked)));
+    if (!MayReplaceExistingRecord(app, b)) return false;
+    const AddResult r = AddShortForm(app, b.shortForm.text, b.expansion.text,
+                                     StateMarkOf(b.added.checked, b.activated.checked));
+    return r.outcome == AddOutcome::Stored || r.outcome == AddOutcome::Deleted ||
+           r.outcome == AddOutcome::Nothing;
+}
+
+void ClearBoxes(App& app) {
+    const Boxes b = EditorBoxes(app);
+    b.shortForm.text.clear();
+    b.expansion.text.clear();
+    app.editor.loadedShortForm.clear();
+    app.editor.loadedExpansion.clear();
 }
 
 void cmdExitSave_Click(App& app) {
-    AddFromBoxes(app);
+    if (!AddFromBoxes(app)) return;
     RefreshQuibList(app);
     // With protected mode on nothing is ever written; Delete Short Form comes here too.
     if (!app.options.protectedMode) {
@@ -65,16 +89,18 @@ void cmdExitSave_Click(App& app) {
 }
 
 void cmdRepeatNoSave_Click(App& app) {
-    AddFromBoxes(app);
+    if (!AddFromBoxes(app)) return;
     RefreshQuibList(app);
-    const Boxes b = EditorBoxes(app);
-    b.shortForm.text.clear();
-    b.expansion.text.clear();
+    ClearBoxes(app);
 }
 
 void cmdDelete_Click(App& app) {
-    EditorBoxes(app).expansion.text.clear();
+    std::string& expansion = EditorBoxes(app).expansion.text;
+    const std::string typed = expansion;
+    expansion.clear();
     cmdExitSave_Click(app);
+    // A refused deletion leaves the editor open on what the user had.
+    if (app.engine.editorOpen && !typed.empty() && expansion.empty()) expansion = typed;
 }
 
 void cmdPaste_Click(App& app) {
@@ -117,8 +143,7 @@ void OpenEditor(App& app) {
     // With protected mode on changes can still be tried out, but never written.
     FindControl(f, kCmdExitSave)->enabled = !app.options.protectedMode;
     const Boxes b = EditorBoxes(app);
-    b.shortForm.text.clear();
-    b.expansion.text.clear();
+    ClearBoxes(app);
     b.added.checked = false;
     b.activated.checked = false;
     p.showForm(f, true);
@@ -150,10 +175,16 @@ void txtShFm_Change(App& app) {
     const std::string& typed = b.shortForm.text;
     if (typed.empty() || typed.front() < 'a' || typed.front() > 'z') return;
     const EditorLookup look = LookUpForEditor(app.db, typed, app.platform.localTime());
-    if (look.found) {
+    // The display box shows the record either way; the expansion box takes it only when it holds
+    // nothing of the user's, as when a short form is typed on its way to a longer one.
+    const bool usersText =
+        !b.expansion.text.empty() && b.expansion.text != app.editor.loadedExpansion;
+    if (look.found && !usersText) {
         b.expansion.text = look.expansion;
         b.added.checked = look.state == mark::Added;
         b.activated.checked = look.state == mark::Activated;
+        app.editor.loadedShortForm = typed;
+        app.editor.loadedExpansion = look.expansion;
     }
     SetDisplayText(app, look.records);
 }

@@ -19,8 +19,9 @@ void ChoosePreset(App& app, SizePreset preset) {
 
 } // namespace
 
-void FitToScreen(Options& o, int screenWidth, int windowWidth) {
-    if (screenWidth - windowWidth < o.mainLeft) o.mainLeft = screenWidth - windowWidth;
+void FitToScreen(Options& o, ScreenTwips screen, int windowWidth, int windowHeight) {
+    if (screen.width - windowWidth < o.mainLeft) o.mainLeft = screen.width - windowWidth;
+    if (o.mainTop > screen.height - SmallWindowHeight) o.mainTop = screen.height - windowHeight;
     if (o.mainTop < 0) o.mainTop = 0;
 }
 
@@ -74,7 +75,7 @@ TwipRect WindowRectFor(Options& o, ScreenTwips screen) {
     TwipRect r;
     r.height = o.smallWindow ? SmallWindowHeight : o.mainHeight;
     r.width = o.mainWidth;
-    FitToScreen(o, screen.width, r.width);
+    FitToScreen(o, screen, r.width, r.height);
     r.top = o.mainTop;
     r.left = o.mainLeft;
     return r;

@@ -25,9 +25,10 @@ enum class SizePreset {
     Startup,           // mnuReturnStartup
 };
 
-// Keeps a window of that width on the screen: flush with the right edge rather than past it, and
-// not above the top.
-void FitToScreen(Options& o, int screenWidth, int windowWidth);
+// Keeps a window of that size on the screen: flush with the right edge rather than past it, not
+// above the top, and, when its button rows would be below the screen's bottom, flush with the
+// bottom (a settings line from a larger screen, or edited by hand, may hold any top).
+void FitToScreen(Options& o, ScreenTwips screen, int windowWidth, int windowHeight);
 // The stored geometry a preset asks for; windowWidth is the window's width when it is chosen.
 void SetPresetGeometry(Options& o, SizePreset preset, ScreenTwips screen, int windowWidth);
 // Where the stored geometry puts the window, fitted to the screen (the fit is stored too).

@@ -184,7 +184,7 @@ void mnuPasteToPick(App& app) {
     if (clip.empty()) return;
     const std::optional<std::string> shortForm = NextQuibShortForm(app.db);
     if (!shortForm) return RefuseNoFreeShortForm(app);
-    const AddResult added = AddShortForm(app, *shortForm, PastedExpansion(clip) + mark::Added);
+    const AddResult added = AddShortForm(app, *shortForm, PastedExpansion(clip), mark::Added);
     if (added.outcome != AddOutcome::Stored) return;
     if (app.clip.quib.shown) BuildQuibList(app);
     // Protected mode tries changes out without ever writing them.

@@ -166,22 +166,36 @@ TEST_F(Matcher, ThePreviewLengthCountsTheMarkAndStopsAt70) {
     EXPECT_EQ(m.previewLength, 70);
 }
 
-// The suggestion typed after the caret: the completion with line breaks as CR and markers as
-// they show; nothing while a definition is typed, nor any preview.
-TEST_F(Matcher, TheHighlightShowsTheCompletionAndDefineModeShowsNothing) {
+// The suggestion typed after the caret: the completion as the delimiter types it, when that is
+// one key a character; anything that would act or needs more than a key is previewed only.
+// Nothing while a definition is typed, nor any preview.
+TEST_F(Matcher, TheHighlightTypesOnlyAPlainCompletionAndDefineModeShowsNothing) {
+    db.groups['q' - 'a'] = "\r\nqa\tqa\xA1\xA1See {B9} here\r\nqb\tqb\xA1\xA1\xBFHola?\r\n"
+                           "qc\tqc\xA1\xA1"
+                           "caf\xE9\r\nqd\tqd\xA1\xA1{B1 and {x\r\nqe\tqe\xA1\xA1x\xA1y\r\n"
+                           "qf\tqf\xA1\xA1{'note}\r\nqn\tqn\xA1\xA1question";
     const struct {
         const char* word;
-        const char* highlight;
+        std::optional<std::string> highlight;
     } cases[] = {
-        {"abt", "about"},
-        {"lb", "Line one\rLine two"},
-        {"sy", "Sincerely yours,#Jo"},
-        {"th", "e"},
+        {"abt", "about"},       {"lb", "Line one\rLine two"}, {"tb", "one\ttwo"}, {"th", "e"},
+        {"dt", "05/01/2026"},   {"qd", "{B1 and {x"}, // braces that make no token are characters
+        {"sy", std::nullopt},                         // a key-script marker
+        {"scr", std::nullopt},                        // one that selects back
+        {"rgds", std::nullopt},                       // a comment marker
+        {"qa", std::nullopt},                         // a key token outside any marker acts too
+        {"qb", std::nullopt}, // the inverted exclamation mark is pasted, not a key
+        {"qc", std::nullopt}, // so is an accented letter
+        {"qe", std::nullopt}, // an erase mark inside the completion is a Backspace
+        {"qf", std::nullopt}, // a comment outside a marker
     };
     for (const auto& c : cases) {
         MatchInput in = Word(c.word);
         in.highlightDisplay = true;
-        EXPECT_EQ(look(in).highlight, c.highlight) << c.word;
+        const Match m = look(in);
+        EXPECT_EQ(m.outcome, kArmed) << c.word;
+        EXPECT_EQ(m.highlight, c.highlight) << c.word;
+        EXPECT_FALSE(m.preview.empty()) << c.word; // the panel and the caption still show it
         in.highlightDisplay = false;
         EXPECT_FALSE(look(in).highlight) << c.word;
         in.highlightDisplay = true;

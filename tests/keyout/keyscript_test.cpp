@@ -102,13 +102,17 @@ TEST_F(KeyScriptTest, UntypeableCharactersBorrowTheClipboardOnceAndGiveItBack) {
     EXPECT_FALSE(sim.clipboard().has_value());
 }
 
-TEST_F(KeyScriptTest, ModifierHoldAndLetGo) {
-    type("{^+}");
-    EXPECT_TRUE(sim.isDown(vk::Control));
-    type("{^-}");
-    expectNoModifierDown();
-    type("{!s}{?d}");
-    expectNoModifierDown();
+TEST_F(KeyScriptTest, AHeldModifierActsUntilLetGoOrTheScriptEnds) {
+    // Ctrl held over "a" selects everything, so the "x" replaces it.
+    sim.document().text = "old";
+    EXPECT_EQ(type("{^+}a{^-}x").text, "x");
+    for (const char* script :
+         {"{^+}", "{%+}", "{++}", "{@+}", "{#+}", "{^+}{%+}{++}", "{!s}{?d}"}) {
+        type(script);
+        expectNoModifierDown();
+        for (std::uint8_t key : {vk::LWin, vk::Apps, vk::Capital})
+            EXPECT_FALSE(sim.isDown(key)) << script;
+    }
 }
 
 TEST_F(KeyScriptTest, AHeldCapsLockIsLetGoWithinTheTokenAndRecorded) {

@@ -61,6 +61,30 @@ TEST(CustomList, AddingCountsEveryOutcomeAndReportsIt) {
     EXPECT_TRUE(db.databaseChanged);
 }
 
+// A list line whose expansion holds a mark character is refused and listed, and the report names
+// the character; in an unactivated list too, where a trailing state mark would otherwise become
+// the record's state.
+TEST(CustomList, ALineWithAMarkCharacterIsRefusedAndTheReportNamesIt) {
+    for (const char* header : {"AddedWX", "Business", "UnactivatedWX"}) {
+        Database db = WithGroupB();
+        const std::string list = std::string(header) + "\r\nbk\t\xA1Hola\r\nbq\tit is 25\xB0\r\n" +
+                                 "bd\tdot\xB7\r\nbn\tbeen\r\n";
+        const auto c = RunList(db, ListAction::Adding, list);
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->notAdded, 3) << header;
+        EXPECT_EQ(ListReport(*c, ListAction::Adding),
+                  "Short  forms added: 1\r\nS. forms not added: 3:\r\n"
+                  "bk\t\xA1Hola\r\nbq\tit is 25\xB0\r\nbd\tdot\xB7\r\n"
+                  "(the character \xA1 is a mark of the database and can't be stored)\r\n"
+                  "(the character \xB0 is a mark of the database and can't be stored)\r\n"
+                  "(the character \xB7 is a mark of the database and can't be stored)\r\n"
+                  "\r\n")
+            << header;
+        EXPECT_EQ(db.groups[1].find("Hola"), std::string::npos);
+        EXPECT_NE(db.groups[1].find("been"), std::string::npos);
+    }
+}
+
 TEST(CustomList, AListWithoutLinesAddsNothingAndOneWithoutALineBreakIsNoList) {
     for (const std::string text : {"AddedWX\r\n", "AddedWX\n"}) {
         Database db = WithGroupB();

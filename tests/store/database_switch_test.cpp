@@ -17,21 +17,40 @@ const std::string Custom = DatabaseFile("0 0 0 CU Copyright sample");
 
 } // namespace
 
-TEST(DatabaseSwitch, TypesFromTheSettingsLineAndFromAnImportsFirstLine) {
+// Only the two characters before the word "Copyright" tell the type; "--" elsewhere does not.
+TEST(DatabaseSwitch, TheTypeIsTheCodeBeforeCopyright) {
     EXPECT_EQ(TypeOfDatabase("0 0 0 -- Copyright x"), DatabaseType::Original);
     EXPECT_EQ(TypeOfDatabase("0 0 0 CU Copyright x"), DatabaseType::Custom);
     EXPECT_EQ(TypeOfDatabase("0 0 0 -1 --"), DatabaseType::Custom);
-    EXPECT_EQ(TypeOfImport("0 0 0 -1 --"), DatabaseType::Original);
-    EXPECT_EQ(TypeOfImport("0 0 0 CU Copyright x"), DatabaseType::Custom);
+    EXPECT_EQ(TypeOfDatabase("0 0 0 CU Copyright 2026 -- shared by a colleague"),
+              DatabaseType::Custom);
 }
 
-TEST(DatabaseSwitch, TheWorkingFileIsKeptBeforeTheOtherTakesItsPlace) {
+TEST(DatabaseSwitch, TheWorkingFileIsKeptAndTheFileItReplacesBackedUp) {
     FakeFiles disk;
-    disk.files["/prog/QNhForms.dta"] = Custom + "bk\tbook\r\n";
+    const std::string changed = DatabaseFile("0 0 0 CU Copyright changed");
+    disk.files["/prog/QNhForms.dta"] = changed;
+    disk.files["/prog/QNCustom.dta"] = Custom;
+    disk.files["/prog/QNCustom.bak"] = "an older generation";
     disk.files["/prog/QNOrig.dta"] = Original;
     ASSERT_TRUE(SwitchDatabaseFiles(disk, DatabaseType::Original).ok);
-    EXPECT_EQ(disk.files["/prog/QNCustom.dta"], Custom + "bk\tbook\r\n");
+    EXPECT_EQ(disk.files["/prog/QNCustom.dta"], changed);
+    EXPECT_EQ(disk.files["/prog/QNCustom.bak"], Custom);
     EXPECT_EQ(disk.files["/prog/QNhForms.dta"], Original);
+    EXPECT_FALSE(disk.files.contains("/prog/QNOrig.bak"));
+}
+
+// A working file that says it is the type switched to would overwrite that type's database.
+TEST(DatabaseSwitch, AWorkingFileOfTheOtherTypeIsNotStoredUnderItsName) {
+    FakeFiles disk;
+    disk.files["/prog/QNhForms.dta"] = Custom;
+    disk.files["/prog/QNCustom.dta"] = DatabaseFile("0 0 0 CU Copyright mine");
+    const auto before = disk.files;
+    const FileStatus refused = SwitchDatabaseFiles(disk, DatabaseType::Custom);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.error.find("'QNOrig.dta'"), std::string::npos) << refused.error;
+    EXPECT_EQ(disk.files, before);
+    EXPECT_EQ(disk.writes, 0);
 }
 
 TEST(DatabaseSwitch, AFailedKeepingCopySwitchesNothing) {

@@ -109,6 +109,32 @@ TEST(ParseSettings, KeepsTheTextAfterField23) {
     EXPECT_EQ(ParseSettings(fields).tail, "");
 }
 
+// A line a field short or long, as another program or a hand edit leaves it: the type code and
+// the rest of the tail survive the save, and so does the expander's field.
+TEST(ParseSettings, ALineWithTooFewOrTooManyFieldsKeepsItsTypeCode) {
+    const std::string first21 = "0 0 0 1 2 3 4 5 6 7 0 8 9 0 0 0 0 0 0 0 3986882";
+    const struct {
+        std::string line;
+        const char* rebuilt;
+        bool expanderOn;
+    } cases[] = {
+        // Field 22 empty, written without its space.
+        {first21 + " 1 -- Copyright 2026", " 1 -- Copyright 2026", true},
+        {first21 + " 2 1 CU Copyright 2026 -- shared", "2 1 CU Copyright 2026 -- shared", true},
+        {first21 + " 2 1 extra CU Copyright x", "2 1 extra CU Copyright x", true},
+        {"0 0 0 -- Copyright x", " 0 -- Copyright x", false},
+        {first21 + " 2 1 C1-- Copyright", "2 1 C1-- Copyright", true},
+    };
+    for (const auto& c : cases) {
+        const Options o = ParseSettings(c.line);
+        EXPECT_EQ(o.expanderOn, c.expanderOn) << c.line;
+        const std::string saved = BuildSettingsLine(o);
+        EXPECT_TRUE(saved.ends_with(c.rebuilt)) << c.line << " -> " << saved;
+        EXPECT_EQ(DatabaseTypeCode(saved), DatabaseTypeCode(c.line)) << saved;
+        EXPECT_EQ(BuildSettingsLine(ParseSettings(saved)), saved);
+    }
+}
+
 TEST(BuildSettingsLine, RebuildsTheLineItWrote) {
     Options o;
     o.smallWindow = true;

@@ -51,7 +51,12 @@ TEST(AddRecordInteractively, RefusalsAreShownAndLeaveTheGroup) {
         Database db = FilledDatabase();
         const int g = GroupIndex(c.before[2]);
         db.groups[g] = c.before;
-        const AddResult r = AddRecordInteractively(sim, db, c.messages, c.shortForm, c.expansion);
+        std::string_view text = c.expansion;
+        const bool marked =
+            !text.empty() && (text.back() == mark::Added || text.back() == mark::Activated);
+        const char state = marked ? text.back() : '\0';
+        if (state != '\0') text.remove_suffix(1);
+        const AddResult r = AddRecordInteractively(sim, db, c.messages, c.shortForm, text, state);
         const bool changed = r.outcome == AddOutcome::Stored || r.outcome == AddOutcome::Deleted;
         EXPECT_EQ(changed, !c.after.empty()) << c.shortForm;
         const std::vector<std::string> shown = sim.takeMessages();
@@ -107,9 +112,27 @@ TEST(ShortFormEditing, PastedTextIsStoredOnOneLine) {
 }
 
 TEST(ShortFormEditing, TheCheckedBoxGivesTheMark) {
-    EXPECT_EQ(ExpansionWithMark("book", true, false), "book" + Add);
-    EXPECT_EQ(ExpansionWithMark("book", false, true), "book" + Act);
-    EXPECT_EQ(ExpansionWithMark("book", false, false), "book");
-    EXPECT_EQ(WithoutStateMark("book" + Add), "book");
-    EXPECT_EQ(WithoutStateMark("book"), "book");
+    EXPECT_EQ(StateMarkOf(true, false), mark::Added);
+    EXPECT_EQ(StateMarkOf(false, true), mark::Activated);
+    EXPECT_EQ(StateMarkOf(false, false), '\0');
+}
+
+// A mark character in the user's text would not come back as given (an erase mark erases, a
+// state mark at the end becomes the record's state): it is refused by name, wherever it stands.
+TEST(AddRecordInteractively, AMarkCharacterInTheUsersTextIsRefusedByName) {
+    const std::string marks[] = {std::string(1, mark::Erase), Act, Add};
+    for (const std::string& m : marks)
+        for (const std::string& text : {m + "Hola amigo!", "it is 25" + m, "dot" + m + "dot"}) {
+            SimDesktop sim("/nowhere");
+            Database db = FilledDatabase();
+            const Database before = db;
+            const AddResult r = AddRecordInteractively(sim, db, true, "qw", text, mark::Added);
+            EXPECT_EQ(r.outcome, AddOutcome::MarkCharacter) << text;
+            EXPECT_EQ(db.groups, before.groups) << text;
+            EXPECT_FALSE(db.databaseChanged);
+            const std::vector<std::string> shown = sim.takeMessages();
+            ASSERT_EQ(shown.size(), 1u);
+            EXPECT_TRUE(shown.front().starts_with("The character " + m + " can't be stored"))
+                << shown.front();
+        }
 }

@@ -69,6 +69,11 @@ TEST(Geometry, TheStoredPlaceIsKeptOnTheScreen) {
     EXPECT_EQ(R(WindowRectFor(o, {19200, 12000})), R({19200 - 4060, 0, 4060, 7950}));
     EXPECT_EQ(o.mainTop, 0);
     EXPECT_EQ(o.mainLeft, 19200 - 4060);
+    // A top below the screen (from a larger screen, or a hand edit) comes up to its bottom.
+    o.mainTop = 30000;
+    EXPECT_EQ(R(WindowRectFor(o, {19200, 12000})), R({19200 - 4060, 12000 - 7950, 4060, 7950}));
+    o.mainTop = 30000;
+    EXPECT_EQ(WindowRectFor(o, {19200, 6000}).top, 0);
     // The presets that leave small mode alone keep a small window small.
     o.smallWindow = true;
     SetPresetGeometry(o, SizePreset::Default, {19200, 12000}, 4060);

@@ -179,7 +179,10 @@ std::vector<SavePath> SavePaths() {
          "QNOrig.dta",
          switchTo("mnuCustomDB"),
          "could not be switched",
-         nothing,
+         // The file the keeping copy would replace is backed up first.
+         [](const Files& b) {
+             return Files{{"QNOrig.bak", b.at("QNOrig.dta")}};
+         },
          stillOn(DatabaseType::Original, false),
          switched("QNOrig.dta", "QNCustom.dta", false)},
 
@@ -190,7 +193,7 @@ std::vector<SavePath> SavePaths() {
          switchTo("mnuCustomDB"),
          "could not be switched",
          [](const Files& b) {
-             return Files{{"QNOrig.dta", b.at("QNhForms.dta")}};
+             return Files{{"QNOrig.dta", b.at("QNhForms.dta")}, {"QNOrig.bak", b.at("QNOrig.dta")}};
          },
          stillOn(DatabaseType::Original, false),
          switched("QNOrig.dta", "QNCustom.dta", false)},
@@ -202,7 +205,8 @@ std::vector<SavePath> SavePaths() {
          switchTo("mnuOriginalDB"),
          "could not be switched",
          [](const Files& b) {
-             return Files{{"QNCustom.dta", b.at("QNhForms.dta")}};
+             return Files{{"QNCustom.dta", b.at("QNhForms.dta")},
+                          {"QNCustom.bak", b.at("QNCustom.dta")}};
          },
          stillOn(DatabaseType::Custom, false),
          switched("QNCustom.dta", "QNOrig.dta", false)},
