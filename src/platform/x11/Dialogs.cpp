@@ -12,17 +12,11 @@
 
 namespace {
 
+// No switch: the X headers that measuring text needs define None as a macro.
 const char* IconLetter(MsgIcon icon) {
-    switch (icon) {
-    case MsgIcon::Information:
-        return "i";
-    case MsgIcon::Question:
-        return "?";
-    case MsgIcon::Exclamation:
-        return "!";
-    case MsgIcon::None:
-        break;
-    }
+    if (icon == MsgIcon::Information) return "i";
+    if (icon == MsgIcon::Question) return "?";
+    if (icon == MsgIcon::Exclamation) return "!";
     return "";
 }
 

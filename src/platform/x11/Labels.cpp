@@ -110,6 +110,7 @@ void WrapLine(std::string_view line, int maxWidth,
               const std::function<int(std::string_view)>& width, std::string& out) {
     while (width(line) > maxWidth) {
         const std::size_t fit = FittingPrefix(line, maxWidth, width);
+        if (fit == line.size()) break; // one character wider than the width: it stays alone
         const std::size_t space = line.substr(0, fit + 1).rfind(' ');
         const std::size_t cut = space != std::string_view::npos && space > 0 ? space : fit;
         out.append(line.substr(0, cut)).append("\n");
