@@ -137,7 +137,11 @@ expect_text "the editor starts empty" ""
 second_start() { (cd "$folder" && timeout 20 wine quibnote.exe) >/dev/null 2>&1; }
 check "a second start ends at once" second_start
 check "the first keeps running" kill -0 "$program"
+# The second start gave the first copy's main window the foreground; Wine's X driver takes the
+# focus there a moment later, so the editor is activated only after that has landed.
+sleep 2
 probe activate "Quibnote Test Editor" >/dev/null
+sleep 0.5
 xdotool key Escape
 
 # --- Keys typed into the editor reach the key state the program polls ---
