@@ -16,7 +16,7 @@ for arg in "$@"; do
   esac
 done
 
-packages=(libfltk1.3-dev libx11-dev libxtst-dev libxi-dev xvfb xauth x11-utils xdotool xclip)
+packages=(libfltk1.3-dev libx11-dev libxtst-dev libxi-dev xvfb xauth x11-utils xdotool xclip xdg-utils)
 [[ -n "$screenshots" ]] && packages+=(imagemagick)
 tools/deps.sh "${packages[@]}"
 
@@ -32,6 +32,6 @@ export DISPLAY=":$display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 ctest --test-dir build/x11 --output-on-failure \
-  -R '^(InputBatch|KeyNames|KeyState|KeyboardMap|Labels|ProgramFolder|X11DesktopTest)\.'
+  -R '^(InputBatch|KeyNames|KeyState|KeyboardMap|Labels|ProgramFolder|Processes|Autostart|X11DesktopTest)\.'
 tests/x11/e2e.sh build/x11 $screenshots
 if $measure; then tests/x11/measure.sh build/x11; fi

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "app/SimScript.h"
+#include "engine/Startup.h"
 #include "keyout/KeyScript.h"
 #include "platform/keys.h"
 #include "platform/sim/SimDesktop.h"
@@ -62,6 +63,18 @@ void ActionDone(Run& r, std::int64_t lastAction) {
 
 void RequireProgram(const Run& r) {
     if (!r.programRunning) throw ScriptError{"the program is not running"};
+}
+
+// A second copy of the program starts on the same desktop while this one runs: it finds this one
+// running and ends; whatever it does to the desktop stays for the script to observe.
+void SecondCopy(Run& r) {
+    RequireProgram(r);
+    App second(r.sim);
+    r.sim.setOtherInstanceRunning(true);
+    const bool started = StartUp(second);
+    r.sim.setOtherInstanceRunning(false);
+    if (started) throw ScriptError{"the second copy did not end"};
+    ActionDone(r, r.sim.nowMicros());
 }
 
 // The first word of a text, and the text after it and its space.
@@ -480,6 +493,8 @@ bool Execute(Run& r, const ScriptLine& line) {
     } else if (c == "look") {
         Look(r, text);
         return true;
+    } else if (c == "start") {
+        SecondCopy(r);
     } else if (c == "close") {
         RequireProgram(r);
         Form& form = FormNamed(r, text);

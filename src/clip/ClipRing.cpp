@@ -69,9 +69,13 @@ std::string ClipListText(const MultiClipboardState& m) {
     return text;
 }
 
-std::uint8_t ClickedSelection(const MultiClipboardState& m, int y, int rowHeight) {
-    if (rowHeight <= 0) return MultiClipboardState::kNone;
-    int line = y / rowHeight + 1 - kHeadingLines;
+int LineOfIndex(std::string_view text, std::size_t index) {
+    const std::string_view before = text.substr(0, std::min(index, text.size()));
+    return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+}
+
+std::uint8_t SelectionOnLine(const MultiClipboardState& m, int textLine) {
+    int line = textLine - kHeadingLines;
     if (RingWrapped(m)) {
         if (line == m.nextSlot)
             line = 0;

@@ -40,9 +40,12 @@ std::string BuildClipList(const MultiClipboardState& m);
 // an empty line and the three commands.
 std::string ClipListText(const MultiClipboardState& m);
 
-// What a click at y twips inside the display box picks, with rows of rowHeight twips: a clip
-// slot, one of the commands, or nothing.
-std::uint8_t ClickedSelection(const MultiClipboardState& m, int y, int rowHeight);
+// What a click on a line of the list's text picks (line 1 the heading's first): a clip slot, one
+// of the commands, or nothing. Lines of the text, not rows on the screen: a window may wrap a
+// line into several rows.
+std::uint8_t SelectionOnLine(const MultiClipboardState& m, int line);
+// The line (from 1) of the text that holds the character at index; CR LF ends a line.
+int LineOfIndex(std::string_view text, std::size_t index);
 
 // The text of a slot as it is pasted: a trailing carriage return is not typed.
 std::string ClipForPasting(const MultiClipboardState& m, int slot);

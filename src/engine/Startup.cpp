@@ -4,7 +4,6 @@
 #include "engine/Core.h"
 #include "engine/MainLoop.h"
 #include "keyout/KeyFlush.h"
-#include "keyout/Primitives.h"
 #include "platform/keys.h"
 #include "store/Dictionary.h"
 #include "store/Normalise.h"
@@ -12,20 +11,6 @@
 #include "store/Save.h"
 
 namespace {
-
-// Alt+Space, R: the system menu's Restore for the window in front, which is the running copy
-// when the user starts the program again from its icon.
-void RestoreRunningInstance(Platform& p) {
-    p.keyEvent(vk::Menu, false);
-    p.keyEvent(vk::Space, false);
-    p.keyEvent(vk::Space, true);
-    p.keyEvent(vk::Menu, true);
-    p.keyEvent('R', false);
-    p.keyEvent('R', true);
-    PollKey(p, vk::Menu);
-    PollKey(p, vk::Space);
-    PollKey(p, 'R');
-}
 
 bool LoadStore(Core& core) {
     Platform& p = core.platform;
@@ -62,7 +47,10 @@ void LoadPrefs(Core& core) {
 bool StartUp(Core& core) {
     Platform& p = core.platform;
     if (p.otherInstanceRunning()) {
-        RestoreRunningInstance(p);
+        if (!p.bringRunningInstanceForward())
+            p.messageBox("Quibnote is already running, but its window could not be brought to "
+                         "the front.",
+                         "Quibnote", MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
     core.dictionary = LoadDictionarySettings(p);

@@ -22,5 +22,7 @@ class Dialogs {
     virtual std::optional<std::string> saveFileDialog(std::string_view title,
                                                       std::string_view pattern) = 0;
     virtual void beep() = 0;
+    // The help file's name in the program folder, as this desktop opens it.
+    virtual std::string helpFileName() = 0;
     virtual bool showHelp(std::string_view path) = 0;
 };

@@ -3,9 +3,12 @@
 #include "platform/Form.h"
 #include "platform/Screen.h"
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 // Where the program lets pending interface events run: the main loop's head, or anywhere else
 // (inside a key reading or a wait, nested in whatever the program is doing).
@@ -33,6 +36,12 @@ class FormHost {
     virtual void setActionHandler(std::function<void(const UserAction&)> handler) = 0;
     virtual void showForm(Form& form, bool activate) = 0;
     virtual void hideForm(Form& form) = 0;
+    // The character of a shown multi-line text box at a point (twips inside the control), as the
+    // window really lays the text out, wrapping included: an index into the control's text, or
+    // none where no character is (below the last line, or no such box on show). A point right of
+    // a line's end gives that line's end.
+    virtual std::optional<std::size_t> textIndexAt(const Form& form, std::string_view control,
+                                                   int x, int y) = 0;
     // Lets pending interface events run; returns how many of the program's windows are open.
     virtual int doEvents(EventSite site = EventSite::Nested) = 0;
 };

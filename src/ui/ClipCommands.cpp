@@ -73,7 +73,7 @@ void AddClipHandlers(Handlers& h) {
        [](App& app, const UserAction&) { mnuPasteToPick(app); });
     on(kFrmKeyvane, kCmdMPaste, K::Click, [](App& app, const UserAction&) { mnuMultiPaste(app); });
     on(kFrmKeyvane, kTxtDisplay, K::MouseDown,
-       [](App& app, const UserAction& a) { txtDisplay_MouseDown(app, a.y); });
+       [](App& app, const UserAction& a) { txtDisplay_MouseDown(app, a.x, a.y); });
     on(kFrmPick, kTxtExp, K::MouseDown,
        [](App& app, const UserAction& a) { txtExp_MouseDown(app, a.x, a.y); });
     on(kFrmPick, kTxtShFm, K::MouseDown,

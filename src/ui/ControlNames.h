@@ -41,6 +41,7 @@ inline constexpr std::string_view kMnuExpandOffOn = "mnuExpandOffOn";
 inline constexpr std::string_view kMnuLookAheadOffOn = "mnuLookAheadOffOn";
 inline constexpr std::string_view kMnuSmallWindow = "mnuSmallWindow";
 inline constexpr std::string_view kMnuStartMin = "mnuStartMin";
+inline constexpr std::string_view kMnuStartAtLogin = "mnuStartAtLogin";
 inline constexpr std::string_view kMnuCSFullSpeed = "mnuCSFullSpeed";
 inline constexpr std::string_view kMnuPosition = "mnuPosition";
 inline constexpr std::string_view kMnuSizePos = "mnuSizePos";

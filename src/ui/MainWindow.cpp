@@ -24,8 +24,9 @@ bool CtrlHeld(Platform& p) {
 
 void ShowHelp(App& app) {
     Platform& p = app.platform;
-    if (!p.showHelp(DataFilePath(p, "QNHelp.chm")))
-        p.messageBox("The help file QNHelp.chm is not in the Quibnote folder.", "Quibnote",
+    const std::string name = p.helpFileName();
+    if (!p.showHelp(DataFilePath(p, name)))
+        p.messageBox("The help file " + name + " is not in the Quibnote folder.", "Quibnote",
                      MsgButtons::Ok, MsgIcon::Information);
 }
 

@@ -187,6 +187,7 @@ MenuItem OptionsMenu() {
                     // Refreshed to "Use small Quibnote window".
                     Item(kMnuSmallWindow, "Small Size Window"),
                     Item(kMnuStartMin, "Start Quibnote Minimized"),
+                    Item(kMnuStartAtLogin, "Start Quibnote when I &log in"),
                     Item(kMnuCSFullSpeed, "Run Quibnote at full speed"),
                     Item(kMnuPosition, "&Typing Speed and other Statistics"),
                     SizeAndPositionMenu(),

@@ -2,11 +2,11 @@
 
 #include "clip/ClipCase.h"
 #include "clip/ClipRing.h"
-#include "clip/QuibEntries.h"
 #include "keyout/KeyScript.h"
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
 #include "ui/App.h"
+#include "ui/ControlNames.h"
 #include "ui/Display.h"
 #include "ui/Geometry.h"
 #include "ui/MainWindow.h"
@@ -117,10 +117,16 @@ void RunMultiClipboard(App& app) {
     app.out.literalMode = false;
 }
 
-void txtDisplay_MouseDown(App& app, int y) {
+void txtDisplay_MouseDown(App& app, int x, int y) {
     MultiClipboardState& m = app.clip.multi;
-    if (!ShowsClipList(DisplayText(app))) return;
-    m.selection = ClickedSelection(m, y, RowHeight(app.options.fontSize));
+    const std::string text = DisplayText(app);
+    if (!ShowsClipList(text)) return;
+    // The line under the pointer as the window lays the list out: at a narrow width or a large
+    // font the heading wraps over more rows than it has lines.
+    const std::optional<std::size_t> index =
+        app.platform.textIndexAt(app.frmKeyvane, kTxtDisplay, x, y);
+    if (!index) return;
+    m.selection = SelectionOnLine(m, LineOfIndex(text, *index));
     if (m.selection == MultiClipboardState::kNone) return;
     RefocusTarget(app.platform, app.engine.target);
     RunMultiClipboard(app);

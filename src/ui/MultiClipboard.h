@@ -9,8 +9,8 @@ struct App;
 // The clipboard's text, just copied or cut, into the ring; the list shows it when it is on show,
 // or when the user wants it shown after every copy.
 void CaptureClip(App& app);
-// A click on the list, y twips below the display box's top: the clip or command on that row.
-void txtDisplay_MouseDown(App& app, int y);
+// A click on the list at x, y twips inside the display box: the clip or command on that line.
+void txtDisplay_MouseDown(App& app, int x, int y);
 // "Paste from &last 9 clips ('MPaste')  Alt+P" and the MPaste button: the list, or away with it.
 void mnuMultiPaste(App& app);
 // Alt+P: the multi-clipboard's list in the main window's display box.

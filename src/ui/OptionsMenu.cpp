@@ -2,6 +2,7 @@
 
 #include "engine/Expander.h"
 #include "keyout/KeyFlush.h"
+#include "store/Preferences.h"
 #include "ui/App.h"
 #include "ui/ColorDialog.h"
 #include "ui/ControlNames.h"
@@ -47,6 +48,35 @@ void ToggleProtectedMode(App& app) {
     app.db.databaseChanged = true;
 }
 
+// The desktop's entry first, then the preference; when the preference cannot be saved the entry
+// is put back, so that the menu, the file and the desktop never disagree after a restart.
+void ToggleStartAtLogin(App& app) {
+    Platform& p = app.platform;
+    const bool on = !app.prefs.startAtLogin;
+    const FileStatus entry = p.setStartAtLogin(on);
+    if (!entry.ok) {
+        p.messageBox(std::string("Quibnote could not ") +
+                         (on ? "add itself to" : "remove itself from") +
+                         " the programs started at login.\r\n" + entry.error,
+                     "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    Preferences changed = app.prefs;
+    changed.startAtLogin = on;
+    const FileStatus saved = SavePreferences(p, changed);
+    if (!saved.ok) {
+        static_cast<void>(p.setStartAtLogin(!on));
+        p.messageBox("Quibnote could not save the preference in " +
+                         std::string(PreferencesFileName) +
+                         ", so the start at login is as it "
+                         "was.\r\n" +
+                         saved.error,
+                     "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    app.prefs = std::move(changed);
+}
+
 } // namespace
 
 void RefreshOptionsMenu(App& app) {
@@ -70,6 +100,7 @@ void RefreshOptionsMenu(App& app) {
         if (MenuItem* item = FindMenuItem(app.frmKeyvane, s.name)) item->caption = s.caption;
         Check(app, s.name, s.checked);
     }
+    Check(app, kMnuStartAtLogin, app.prefs.startAtLogin);
     Check(app, kMnuSmall, o.fontSize == 8);
     Check(app, kMnuMedium, o.fontSize == 10);
     Check(app, kMnuLarge, o.fontSize != 8 && o.fontSize != 10);
@@ -92,6 +123,7 @@ void AddOptionsMenuHandlers(Handlers& h) {
     h.menus.emplace(kMnuExpandOffOn, ToggleExpanderByMenu);
     h.menus.emplace(kMnuLookAheadOffOn, ToggleLookAhead);
     h.menus.emplace(kMnuStartMin, [](App& app) { Flip(app, app.options.startMinimized); });
+    h.menus.emplace(kMnuStartAtLogin, ToggleStartAtLogin);
     h.menus.emplace(kMnuCSFullSpeed, [](App& app) { Flip(app, app.options.fullSpeed); });
     h.menus.emplace(kMnuTagOnOff, [](App& app) { Flip(app, app.options.activateUsedWords); });
     h.menus.emplace(kMnuActiveOnlyDisp, ToggleActiveOnly);

@@ -22,9 +22,11 @@ inline void MouseDownAt(Harness& h, const char* form, const char* control, int x
                          {UserAction::Kind::MouseDown, form, control, -1, x, y, MouseButton::Left});
 }
 
-// The row r (from 1) of the multi-clipboard's list at 8 points.
-inline void ClickListRow(Harness& h, int row) {
-    MouseDownAt(h, "frmKeyvane", "txtDisplay", 10, (row - 1) * 195 + 20);
+// The line (from 5, the first after the heading) of the multi-clipboard's list at 8 points in
+// the main window's default width, where the simulated box wraps the heading's first two lines
+// onto a second row each: the line stands two rows lower than its number.
+inline void ClickListLine(Harness& h, int line) {
+    MouseDownAt(h, "frmKeyvane", "txtDisplay", 10, (line + 1) * 195 + 20);
 }
 
 // Records ("\r\n" short form TAB stored expansion, each) added at the end of the fixture's file,

@@ -49,36 +49,44 @@ TEST(ClipRing, EachClipTakesOneLineOfTheList) {
               "as a list\r\n Clear list");
 }
 
-TEST(ClipRing, AClickPicksTheClipOrCommandOnItsRow) {
+TEST(ClipRing, AClickPicksTheClipOrCommandOnItsLine) {
     const MultiClipboardState two = RingOf({"a", "b"});
     const MultiClipboardState wrapped = TenClips();
-    constexpr int row = 195;
     const struct {
         const MultiClipboardState& ring;
-        int y;
-        int rowHeight;
+        int line;
         std::uint8_t selected;
     } cases[] = {
-        {two, 3 * row + 194, row, 0},  // the heading's empty line
-        {two, 4 * row, row, 1},        // the first clip
-        {two, 5 * row + 10, row, 2},   //
-        {two, 6 * row, row, 0},        // the empty line before the commands
-        {two, 7 * row, row, 'A'},      // Paste all
-        {two, 8 * row, row, 'B'},      // Paste all as a list
-        {two, 9 * row, row, 'C'},      // Clear list
-        {two, 10 * row, row, 0},       // below the list
-        {two, -5, row, 0},             //
-        {two, 4 * 300, 300, 1},        // 12 points
-        {two, 4 * row, 0, 0},          // a font size without rows
-        {wrapped, 4 * row, row, 1},    // the newest clip
-        {wrapped, 5 * row, row, 0},    // the line where the ring turned
-        {wrapped, 6 * row, row, 2},    //
-        {wrapped, 13 * row, row, 9},   //
-        {wrapped, 15 * row, row, 'A'}, //
-        {wrapped, 17 * row, row, 'C'}, //
+        {two, 1, 0},        // the heading
+        {two, 4, 0},        // the heading's empty line
+        {two, 5, 1},        // the first clip
+        {two, 6, 2},        //
+        {two, 7, 0},        // the empty line before the commands
+        {two, 8, 'A'},      // Paste all
+        {two, 9, 'B'},      // Paste all as a list
+        {two, 10, 'C'},     // Clear list
+        {two, 11, 0},       // below the list
+        {two, 0, 0},        //
+        {wrapped, 5, 1},    // the newest clip
+        {wrapped, 6, 0},    // the line where the ring turned
+        {wrapped, 7, 2},    //
+        {wrapped, 14, 9},   //
+        {wrapped, 16, 'A'}, //
+        {wrapped, 18, 'C'}, //
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ClickedSelection(c.ring, c.y, c.rowHeight), c.selected) << "y " << c.y;
+        EXPECT_EQ(SelectionOnLine(c.ring, c.line), c.selected) << "line " << c.line;
+}
+
+TEST(ClipRing, TheLineOfACharacterCountsTheLineBreaksBeforeIt) {
+    const std::string text = "ab\r\ncd\r\n\r\ne";
+    EXPECT_EQ(LineOfIndex(text, 0), 1);
+    EXPECT_EQ(LineOfIndex(text, 2), 1); // the CR ending line 1
+    EXPECT_EQ(LineOfIndex(text, 3), 1); // and its LF
+    EXPECT_EQ(LineOfIndex(text, 4), 2);
+    EXPECT_EQ(LineOfIndex(text, 9), 3);
+    EXPECT_EQ(LineOfIndex(text, 10), 4);
+    EXPECT_EQ(LineOfIndex(text, 99), 4); // past the end: the last line
 }
 
 TEST(ClipRing, AClipIsPastedWithItsLineBreakButNotWithABareCarriageReturn) {

@@ -153,18 +153,18 @@ TEST(MultiClipboard, ClickedClipsAreTypedCaseChangedWithShiftAndTakenLiterally) 
                         Select(h, "", 0, 0);
                         ChooseMenu(h, "mnuMultiPaste");
                     },
-                    [&] { ClickListRow(h, 7); }, // brace {B1}
-                    [&] { ClickListRow(h, 8); }, // line, with its line break
+                    [&] { ClickListLine(h, 7); }, // brace {B1}
+                    [&] { ClickListLine(h, 8); }, // line, with its line break
                     [&] {
                         plain = h.sim.document().text;
                         Select(h, "", 0, 0);
                         h.sim.schedulePhysicalKey(h.sim.nowMicros(), vk::LShift, false);
-                        ClickListRow(h, 5);
+                        ClickListLine(h, 5);
                     },
                     [&] { h.sim.schedulePhysicalKey(h.sim.nowMicros(), vk::LShift, true); },
                     [&] {
                         h.sim.schedulePhysicalKey(h.sim.nowMicros(), vk::LShift, false);
-                        ClickListRow(h, 6);
+                        ClickListLine(h, 6);
                     },
                     [&] { h.sim.schedulePhysicalKey(h.sim.nowMicros(), vk::LShift, true); },
                 });
@@ -185,15 +185,15 @@ TEST(MultiClipboard, PasteAllAsAListAndClearList) {
                         Select(h, "", 0, 0);
                         ChooseMenu(h, "mnuMultiPaste");
                     },
-                    [&] { ClickListRow(h, 8); }, // Paste all
+                    [&] { ClickListLine(h, 8); }, // Paste all
                     [&] {
                         all = h.sim.document().text;
                         Select(h, "", 0, 0);
-                        ClickListRow(h, 9); // Paste all as a list
+                        ClickListLine(h, 9); // Paste all as a list
                     },
                     [&] {
                         asList = h.sim.document().text;
-                        ClickListRow(h, 10); // Clear list
+                        ClickListLine(h, 10); // Clear list
                     },
                 });
     EXPECT_EQ(all, "ab");

@@ -15,13 +15,17 @@ std::string FirstLine(const std::string& s) {
     return s.substr(0, s.find('\r'));
 }
 
-TEST(StartUp, ASecondInstanceRestoresTheFirstAndReadsNothing) {
+// With no window of a first copy to bring forward, the second start says so; either way it
+// reads nothing and sends no keys to the window in front.
+TEST(StartUp, ASecondInstanceReadsNothingAndSendsNoKeys) {
     Harness h;
     h.sim.setOtherInstanceRunning(true);
     std::filesystem::remove(h.folder / "QNhForms.dta");
     h.runToEnd();
-    EXPECT_TRUE(h.sim.takeMessages().empty()); // the missing database was never looked at
-    EXPECT_EQ(h.sim.systemMenuChoices(), std::vector<std::string>{"Document: R"});
+    EXPECT_EQ(h.sim.takeMessages(),
+              std::vector<std::string>{"Quibnote is already running, but its window could not be "
+                                       "brought to the front."});
+    EXPECT_TRUE(h.sim.systemMenuChoices().empty());
     EXPECT_FALSE(h.app.frmKeyvane.open);
     EXPECT_FALSE(h.sim.isDown(vk::Menu));
 }

@@ -151,4 +151,29 @@ TEST(OptionsMenu, AnOldFontSizeOfNineChecksLarge) {
     EXPECT_FALSE(FindMenuItem(app.frmKeyvane, "mnuSmall")->checked);
 }
 
+// The login entry and the preference change together or not at all: a refused entry writes no
+// preference, and a preference that cannot be saved puts the entry back; both are reported.
+TEST(OptionsMenu, StartAtLoginKeepsTheEntryAndThePreferenceTogether) {
+    const struct {
+        std::string faultyFile; // empty: every file, the login entry too
+        std::vector<bool> requests;
+        const char* message;
+    } cases[] = {
+        {"QNPrefs.ini", {true, false}, "Quibnote could not save the preference in QNPrefs.ini"},
+        {"", {true}, "Quibnote could not add itself to the programs started at login."},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.sim.setFileFault(SimDesktop::FileFault::DiskFull, c.faultyFile);
+        h.chooseMenuAt(kSecond / 10, "mnuStartAtLogin");
+        h.runFor(kSecond / 2);
+        EXPECT_EQ(h.sim.startAtLoginRequests(), c.requests) << c.faultyFile;
+        const std::vector<std::string> messages = h.sim.takeMessages();
+        ASSERT_EQ(messages.size(), 1u) << c.faultyFile;
+        EXPECT_TRUE(messages[0].starts_with(c.message)) << messages[0];
+        EXPECT_FALSE(h.app.prefs.startAtLogin);
+        EXPECT_FALSE(std::filesystem::exists(h.folder / "QNPrefs.ini"));
+    }
+}
+
 } // namespace

@@ -12,6 +12,8 @@
 //   qn-probe clipboard          prints the clipboard's text
 //   qn-probe where WINDOW TEXT  prints the screen position of the middle of the control showing
 //                               TEXT in the window with that title, for a mouse click there
+//   qn-probe where-text WINDOW TEXT  prints the screen position of TEXT's first row inside the
+//                               window's text box, as the box wraps its lines
 
 #include "keyout/KeyOutState.h"
 #include "keyout/KeyScript.h"
@@ -101,6 +103,39 @@ int Where(const std::wstring& window, const std::wstring& text) {
     return 0;
 }
 
+BOOL CALLBACK MatchEditHolding(HWND child, LPARAM param) {
+    auto& search = *reinterpret_cast<ChildSearch*>(param);
+    wchar_t kind[16] = {};
+    GetClassNameW(child, kind, 16);
+    if (lstrcmpiW(kind, L"Edit") != 0 || !IsWindowVisible(child)) return TRUE;
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
+    if (text.find(search.text) == std::wstring::npos) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+// A point in the middle of the first row of TEXT's first character in the window's text box, as
+// the box lays the text out (its own wrapping).
+int WhereInText(const std::wstring& window, const std::wstring& text) {
+    const HWND parent = FindWindowW(nullptr, window.c_str());
+    if (!parent) return 1;
+    ChildSearch search{text, nullptr};
+    EnumChildWindows(parent, MatchEditHolding, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return 1;
+    std::wstring all(static_cast<std::size_t>(GetWindowTextLengthW(search.found)) + 1, L'\0');
+    all.resize(static_cast<std::size_t>(
+        GetWindowTextW(search.found, all.data(), static_cast<int>(all.size()))));
+    const std::size_t at = all.find(text);
+    const LRESULT pos = SendMessageW(search.found, EM_POSFROMCHAR, at, 0);
+    if (pos == -1) return 1;
+    POINT p{static_cast<short>(LOWORD(pos)) + 8, static_cast<short>(HIWORD(pos)) + 5};
+    ClientToScreen(search.found, &p);
+    std::printf("%ld %ld\n", p.x, p.y);
+    return 0;
+}
+
 } // namespace
 
 int main() {
@@ -122,8 +157,10 @@ int main() {
         return PrintClipboard(desktop);
     }
     if (args.size() == 3 && args[0] == L"where") return Where(args[1], args[2]);
+    if (args.size() == 3 && args[0] == L"where-text") return WhereInText(args[1], args[2]);
     std::fputs("usage: qn-probe type WINDOW TEXT | keys SECONDS | close WINDOW | activate WINDOW"
-               " | set-clipboard TEXT | clipboard | where WINDOW TEXT\n",
+               " | set-clipboard TEXT | clipboard | where WINDOW TEXT"
+               " | where-text WINDOW TEXT\n",
                stderr);
     return 2;
 }

@@ -137,7 +137,11 @@ expect_text "the editor starts empty" ""
 second_start() { (cd "$folder" && timeout 20 wine quibnote.exe) >/dev/null 2>&1; }
 check "a second start ends at once" second_start
 check "the first keeps running" kill -0 "$program"
+# The second start gave the first copy's main window the foreground; Wine's X driver takes the
+# focus there a moment later, so the editor is activated only after that has landed.
+sleep 2
 probe activate "Quibnote Test Editor" >/dev/null
+sleep 0.5
 xdotool key Escape
 
 # --- Keys typed into the editor reach the key state the program polls ---
@@ -177,6 +181,32 @@ if [ -n "${y:-}" ]; then
 else
     report "CPaste types the sum of the copied numbers" 0 "no CPaste button"
 fi
+
+# --- The multi-clipboard: at the default font size the box wraps the list's heading over more
+# rows than it has lines; a click on a clip's line still types that clip ---
+clear_editor
+for clip in "second clip" "third clip"; do
+    type_keys "$clip"
+    xdotool key --delay 60 shift+Home ctrl+c End Return
+    sleep 0.5
+done
+clear_editor
+read -r x y < <(probe where "$(main_title)" MPaste)
+[ -n "${y:-}" ] && xdotool mousemove "$x" "$y" click 1
+sleep 1
+# Each clip is clicked where the box shows it, whatever its number in the ring.
+for clip in "third clip" "second clip"; do
+    read -r x y < <(probe where-text "$(main_title)" "$clip")
+    if [ -z "${y:-}" ]; then
+        report "the multi-clipboard list shows $clip" 0
+        continue
+    fi
+    xdotool mousemove "$x" "$y" click 1
+    sleep 1
+    type_keys " "
+done
+expect_text "a click on a clip's line of the multi-clipboard list types that clip" \
+    'third clip second clip '
 
 # --- Closing the main window ends the program and leaves a whole database ---
 probe close "$(main_title)" >/dev/null

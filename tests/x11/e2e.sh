@@ -78,6 +78,25 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 mx=$X my=$Y mw=$WIDTH mh=$HEIGHT
 shot x11-main-window $((mx - 8)) $((my - 8)) $((mw + 16)) $((mh + 16))
 
+# A second start on the same display, named with its screen, finds the first copy, brings its
+# main window forward, says so, and ends once the message is answered.
+focus "$editor"
+DISPLAY="${DISPLAY%.*}.0" "$quibnote" --folder "$folder" >"$work/second.log" 2>&1 &
+second=$!
+pids+=($second)
+message=""
+for _ in $(seq 100); do
+  message=$(xdotool search --onlyvisible --name '^Quibnote$' 2>/dev/null | grep -vx "$main" | head -1)
+  [[ -n "$message" ]] && break
+  sleep 0.1
+done
+result "a second start says the first copy is running" "yes" "$([[ -n "$message" ]] && echo yes || echo no)"
+result "the second start brings the first copy's main window forward" "$main" "$(xdotool getwindowfocus 2>/dev/null)"
+[[ -n "$message" ]] && focus "$message" && type_keys Return
+for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+result "the second start ends" "ended" "$(kill -0 "$second" 2>/dev/null && echo running || echo ended)"
+result "the first copy keeps running" "running" "$(kill -0 "$program" 2>/dev/null && echo running || echo ended)"
+
 focus "$editor"
 type_keys text:"abt "
 result "abt and a space expand to about" "about " "$(editor_text "about ")"

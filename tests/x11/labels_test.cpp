@@ -36,4 +36,24 @@ TEST(Labels, WindowsFiltersBecomeToolkitPatterns) {
     EXPECT_EQ(ToolkitPattern(""), "");
 }
 
+// Messages built for Windows break lines with CR LF, or a lone CR or LF; none may show as a
+// control character, and no line may run off the screen.
+TEST(Labels, MessageTextsBreakAtEveryLineBreakAndWrapToTheWidth) {
+    const auto bytes = [](std::string_view s) { return static_cast<int>(s.size()) * 10; };
+    const struct {
+        std::string text;
+        int width;
+        std::string shown;
+    } cases[] = {
+        {"a\rb\nc\r\nd", 100, "a\nb\nc\nd"},
+        {"one two three", 70, "one two\nthree"},
+        {"one two  three", 70, "one two\nthree"},
+        {"abcdefghij", 40, "abcd\nefgh\nij"},
+        {"\xE9\xE9\xE9", 10, "\xC3\xA9\n\xC3\xA9\n\xC3\xA9"}, // one character a row at least
+        {"mail@home", 100, "mail@@home"},
+        {"", 100, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MessageText(c.text, c.width, bytes), c.shown) << c.text;
+}
+
 } // namespace

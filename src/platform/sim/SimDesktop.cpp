@@ -548,6 +548,25 @@ FileStatus SimDesktop::copyFile(std::string_view from, std::string_view to) {
     return faultyWrite(to, *data);
 }
 
+// The running copy is the program whose forms are attached; its main window is the first of them.
+bool SimDesktop::bringRunningInstanceForward() {
+    if (forms_.empty() || !forms_.front()->visible) return false;
+    Form& main = *forms_.front();
+    main.state = WindowState::Normal;
+    foreground_ = main.window;
+    ++broughtForward_;
+    return true;
+}
+
+// The login entry is a file of the desktop's own, outside the program folder: a fault made for
+// every file fails it too.
+FileStatus SimDesktop::setStartAtLogin(bool on) {
+    startAtLoginRequests_.push_back(on);
+    if (fileFault_ != FileFault::None && faultyFile_.empty())
+        return {false, "Cannot write the login entry: No space left on device"};
+    return {};
+}
+
 bool SimDesktop::fileExists(std::string_view path) {
     return FileExists(path);
 }

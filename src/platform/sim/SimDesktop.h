@@ -52,6 +52,10 @@ class SimDesktop final : public Platform {
     // Items chosen from a window's system menu (Alt+Space, then a letter), as "Title: R".
     const std::vector<std::string>& systemMenuChoices() const { return systemMenuChoices_; }
     void setOtherInstanceRunning(bool on) { otherInstance_ = on; }
+    // How often a second copy brought the running one's main window forward.
+    int instanceBroughtForward() const { return broughtForward_; }
+    // Each change of the start at login the program asked for, in order.
+    const std::vector<bool>& startAtLoginRequests() const { return startAtLoginRequests_; }
     // Makes every following write and copy fail as a full disk, a read-only folder or a failed
     // rename would: the target is left as it was and the failure is reported. With a file name,
     // only writes to a file of that name fail (the second copy of a database switch, say).
@@ -120,6 +124,8 @@ class SimDesktop final : public Platform {
     void setActionHandler(std::function<void(const UserAction&)> handler) override;
     void showForm(Form& form, bool activate) override;
     void hideForm(Form& form) override;
+    std::optional<std::size_t> textIndexAt(const Form& form, std::string_view control, int x,
+                                           int y) override;
     int doEvents(EventSite site) override;
     MsgAnswer messageBox(std::string_view text, std::string_view title, MsgButtons buttons,
                          MsgIcon icon) override;
@@ -130,6 +136,7 @@ class SimDesktop final : public Platform {
     std::optional<std::string> saveFileDialog(std::string_view title,
                                               std::string_view pattern) override;
     void beep() override;
+    std::string helpFileName() override { return "QNHelp.chm"; }
     bool showHelp(std::string_view path) override;
     std::string programFolder() override { return folder_; }
     std::optional<std::string> readFile(std::string_view path) override;
@@ -137,6 +144,8 @@ class SimDesktop final : public Platform {
     FileStatus copyFile(std::string_view from, std::string_view to) override;
     bool fileExists(std::string_view path) override;
     bool otherInstanceRunning() override { return otherInstance_; }
+    bool bringRunningInstanceForward() override;
+    FileStatus setStartAtLogin(bool on) override;
 
   private:
     struct Scheduled {
@@ -227,6 +236,8 @@ class SimDesktop final : public Platform {
     bool inIdleHook_ = false;
     bool stopped_ = false;
     bool otherInstance_ = false;
+    int broughtForward_ = 0;
+    std::vector<bool> startAtLoginRequests_;
     FileFault fileFault_ = FileFault::None;
     std::string faultyFile_;
     std::vector<std::string> filesWritten_;

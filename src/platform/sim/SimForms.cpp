@@ -1,10 +1,13 @@
-// The program's own windows on the simulated desktop: keyboard focus among their controls, and
-// keys typed into text boxes and onto buttons, as Windows delivers them.
+// The program's own windows on the simulated desktop: keyboard focus among their controls, keys
+// typed into text boxes and onto buttons, as Windows delivers them, and where a multi-line text
+// box lays its text out.
 
 #include "platform/keys.h"
 #include "platform/sim/SimDesktop.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -18,7 +21,57 @@ std::string BoxKey(const Form& form, const Control& c) {
     return form.name + "." + c.name + "#" + std::to_string(c.index);
 }
 
+// Every character of a text box is this many twips wide for each point of its font: at 8 points
+// 104 twips, about 7 pixels, a little wider than Windows' average, so the multi-clipboard list's
+// heading wraps in the main window's default width as it does on a real desktop.
+constexpr int kCharTwipsPerPoint = 13;
+
+struct Row {
+    std::size_t start;
+    std::size_t length; // without the line break
+};
+
+// The rows of a text wrapped at `columns` characters: a line longer than that breaks after the
+// last space that fits (the space stays at the row's end), or, in a word longer than a row, at
+// the edge.
+std::vector<Row> WrappedRows(std::string_view text, std::size_t columns) {
+    std::vector<Row> rows;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t lf = text.find('\n', start);
+        std::size_t end = lf == std::string_view::npos ? text.size() : lf;
+        if (end > start && text[end - 1] == '\r' && lf != std::string_view::npos) --end;
+        while (end - start > columns) {
+            const std::size_t space = text.substr(start, columns + 1).rfind(' ');
+            const std::size_t length =
+                space != std::string_view::npos && space > 0 ? space + 1 : columns;
+            rows.push_back({start, std::min(length, columns)});
+            start += length;
+        }
+        rows.push_back({start, end - start});
+        if (lf == std::string_view::npos) return rows;
+        start = lf + 1;
+    }
+}
+
 } // namespace
+
+std::optional<std::size_t> SimDesktop::textIndexAt(const Form& form, std::string_view control,
+                                                   int x, int y) {
+    const Control* box = FindControl(form, control);
+    if (!form.visible || !box || !box->visible || box->kind != ControlKind::TextBox ||
+        !box->multiLine || box->fontPoints <= 0 || x < 0 || y < 0)
+        return std::nullopt;
+    const int rowTwips = TextRowTwips(box->fontPoints);
+    if (rowTwips <= 0) return std::nullopt;
+    const int charTwips = box->fontPoints * kCharTwipsPerPoint;
+    const auto columns = static_cast<std::size_t>(std::max(1, box->rect.width / charTwips));
+    const std::vector<Row> rows = WrappedRows(box->text, columns);
+    const auto row = static_cast<std::size_t>(y / rowTwips);
+    if (row >= rows.size()) return std::nullopt;
+    const auto column = static_cast<std::size_t>(x / charTwips);
+    return rows[row].start + std::min(column, rows[row].length);
+}
 
 void SimDesktop::dispatch(const UserAction& action) {
     if (!handler_) return;

@@ -1,4 +1,5 @@
 #include "platform/win32/FormParts.h"
+#include "platform/win32/FormWindows.h"
 #include "platform/win32/WideText.h"
 
 #include <algorithm>
@@ -372,4 +373,35 @@ void OnControlScroll(FormView& v, HWND bar, WORD code) {
     cv->shown.value = value;
     SetScrollPos(bar, SB_CTL, position, TRUE);
     Deliver(*v.state, {UserAction::Kind::Scroll, v.form->name, cv->name, cv->index, 0, 0, {}});
+}
+
+std::optional<std::size_t> TextIndexAt(Win32State& s, const Form& form, std::string_view control,
+                                       int x, int y) {
+    for (const auto& v : s.views) {
+        if (v->form != &form || !v->hwnd) continue;
+        for (const ControlView& c : v->controls) {
+            if (c.name != control || !c.hwnd || !c.shown.multiLine || !IsWindowVisible(c.hwnd))
+                continue;
+            const int px = PixelsX(s, x);
+            const int py = PixelsY(s, y);
+            const LRESULT found =
+                SendMessageW(c.hwnd, EM_CHARFROMPOS, 0,
+                             MAKELPARAM(static_cast<WORD>(px), static_cast<WORD>(py)));
+            if (found == -1) return std::nullopt;
+            const auto index = static_cast<std::size_t>(LOWORD(found));
+            // The control answers the nearest character, also for a point below the last row:
+            // a point is on a character's row only from the row's top to the next row's.
+            const LRESULT at = SendMessageW(c.hwnd, EM_POSFROMCHAR, index, 0);
+            TEXTMETRICW metrics{};
+            const HDC dc = GetDC(c.hwnd);
+            const HGDIOBJ old = SelectObject(dc, FontOf(s, c.shown.fontPoints));
+            GetTextMetricsW(dc, &metrics);
+            SelectObject(dc, old);
+            ReleaseDC(c.hwnd, dc);
+            const int top = static_cast<short>(HIWORD(at));
+            if (at != -1 && py >= top + metrics.tmHeight) return std::nullopt;
+            return index;
+        }
+    }
+    return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "platform/win32/FormWindows.h"
 
 #include "platform/win32/FormParts.h"
+#include "platform/win32/Login.h"
 #include "platform/win32/WideText.h"
 
 #include <algorithm>
@@ -126,6 +127,8 @@ void CreateFormWindow(Win32State& s, FormView& v) {
                              r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                              GetModuleHandleW(nullptr), &v);
     if (!v.hwnd) return;
+    // The first form attached is the main window, which a second start brings forward.
+    if (!s.views.empty() && s.views.front()->form == v.form) MarkMainWindow(v.hwnd);
     v.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, v.hwnd, nullptr,
@@ -144,6 +147,7 @@ void DestroyFormWindow(FormView& v) {
     if (!v.hwnd) return;
     SetWindowLongPtrW(v.hwnd, GWLP_USERDATA, 0);
     const HMENU menu = GetMenu(v.hwnd);
+    UnmarkMainWindow(v.hwnd);
     DestroyWindow(v.hwnd);
     if (menu) DestroyMenu(menu);
     v.hwnd = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/win32/Files.h"
 #include "platform/win32/FormWindows.h"
 #include "platform/win32/Keyboard.h"
+#include "platform/win32/Login.h"
 #include "platform/win32/WideText.h"
 
 #include <cmath>
@@ -217,6 +218,11 @@ void Win32Desktop::hideForm(Form& form) {
     HideFormWindow(state_, form);
 }
 
+std::optional<std::size_t> Win32Desktop::textIndexAt(const Form& form, std::string_view control,
+                                                     int x, int y) {
+    return TextIndexAt(state_, form, control, x, y);
+}
+
 int Win32Desktop::doEvents(EventSite site) {
     return RunPendingEvents(state_, site);
 }
@@ -277,4 +283,16 @@ bool Win32Desktop::otherInstanceRunning() {
         state_.otherInstance = GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return state_.otherInstance;
+}
+
+// By its window, never by keys: keys would go to whatever window is in front.
+bool Win32Desktop::bringRunningInstanceForward() {
+    const HWND main = FindRunningMainWindow();
+    if (!main) return false;
+    if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
+    return BringToForeground(main);
+}
+
+FileStatus Win32Desktop::setStartAtLogin(bool on) {
+    return SetStartupShortcut(on);
 }

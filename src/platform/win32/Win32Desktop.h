@@ -44,6 +44,8 @@ class Win32Desktop final : public Platform {
     void setActionHandler(std::function<void(const UserAction&)> handler) override;
     void showForm(Form& form, bool activate) override;
     void hideForm(Form& form) override;
+    std::optional<std::size_t> textIndexAt(const Form& form, std::string_view control, int x,
+                                           int y) override;
     int doEvents(EventSite site) override;
     MsgAnswer messageBox(std::string_view text, std::string_view title, MsgButtons buttons,
                          MsgIcon icon) override;
@@ -54,6 +56,7 @@ class Win32Desktop final : public Platform {
     std::optional<std::string> saveFileDialog(std::string_view title,
                                               std::string_view pattern) override;
     void beep() override;
+    std::string helpFileName() override { return "QNHelp.chm"; }
     bool showHelp(std::string_view path) override;
     std::string programFolder() override;
     std::optional<std::string> readFile(std::string_view path) override;
@@ -61,6 +64,8 @@ class Win32Desktop final : public Platform {
     FileStatus copyFile(std::string_view from, std::string_view to) override;
     bool fileExists(std::string_view path) override;
     bool otherInstanceRunning() override;
+    bool bringRunningInstanceForward() override;
+    FileStatus setStartAtLogin(bool on) override;
 
   private:
     Win32State state_;

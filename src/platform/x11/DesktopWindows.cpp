@@ -217,6 +217,31 @@ bool ActivateWindow(Connection& c, WindowId w) {
     return !EndErrorTrap(c.display);
 }
 
+bool RestoreAndActivateWindow(Connection& c, WindowId w) {
+    if (w == 0) return false;
+    XWindowAttributes a{};
+    BeginErrorTrap(c.display);
+    const bool exists = XGetWindowAttributes(c.display, static_cast<Window>(w), &a) != 0;
+    if (exists && a.map_state != IsViewable) XMapRaised(c.display, static_cast<Window>(w));
+    if (EndErrorTrap(c.display) || !exists) return false;
+    // A window manager maps a minimized window on its own time, so the request to activate it
+    // is sent at once (a window manager also deiconifies a window it is asked to activate);
+    // without one the map above has already happened.
+    if (WindowManagerRunning(c)) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = static_cast<Window>(w);
+        e.xclient.message_type = c.atoms.netActiveWindow;
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = 2;
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(c.display, c.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+        XFlush(c.display);
+        return true;
+    }
+    return ActivateWindow(c, w);
+}
+
 WindowId WindowAt(Connection& c, PixelPoint p) {
     Window child = 0;
     int x = 0;

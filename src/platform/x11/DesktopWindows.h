@@ -15,6 +15,8 @@
 bool WindowManagerRunning(Connection& c);
 WindowId ActiveWindow(Connection& c);
 bool ActivateWindow(Connection& c, WindowId w);
+// Like ActivateWindow, for a window that may be minimized (unmapped): it is mapped again first.
+bool RestoreAndActivateWindow(Connection& c, WindowId w);
 WindowId WindowAt(Connection& c, PixelPoint p);
 // The client area in screen pixels.
 std::optional<PixelRect> WindowRectangle(Connection& c, WindowId w);

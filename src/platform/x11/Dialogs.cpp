@@ -7,20 +7,16 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_File_Chooser.H>
 #include <FL/fl_ask.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
 
 namespace {
 
+// No switch: the X headers that measuring text needs define None as a macro.
 const char* IconLetter(MsgIcon icon) {
-    switch (icon) {
-    case MsgIcon::Information:
-        return "i";
-    case MsgIcon::Question:
-        return "?";
-    case MsgIcon::Exclamation:
-        return "!";
-    case MsgIcon::None:
-        break;
-    }
+    if (icon == MsgIcon::Information) return "i";
+    if (icon == MsgIcon::Question) return "?";
+    if (icon == MsgIcon::Exclamation) return "!";
     return "";
 }
 
@@ -28,7 +24,14 @@ const char* IconLetter(MsgIcon icon) {
 
 MsgAnswer ShowMessageBox(std::string_view text, std::string_view title, MsgButtons buttons,
                          MsgIcon icon) {
-    const std::string message = ToolkitText(text);
+    // Wrapped to fit the screen with room for the icon and the frame, and to a width still
+    // comfortable to read on a wide screen.
+    fl_open_display();
+    const int maxWidth = std::clamp(Fl::w() - 160, 200, 720);
+    fl_font(fl_message_font_, fl_message_size_);
+    const std::string message = MessageText(text, maxWidth, [](std::string_view utf8) {
+        return static_cast<int>(fl_width(utf8.data(), static_cast<int>(utf8.size())));
+    });
     fl_message_title(EditText(title).c_str());
     fl_message_icon()->label(IconLetter(icon));
     fl_message_hotspot(0);

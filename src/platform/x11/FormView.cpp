@@ -165,6 +165,28 @@ class MouseEditor : public Fl_Text_Editor {
         return 1;
     }
 
+    // The character at a point given in the program's twips, the way back from the positions
+    // this editor reports: an index into the program's text (CR LF line breaks, one byte a
+    // character), or none below the last row.
+    std::optional<std::size_t> indexAt(int xTwips, int yTwips, int tpp) const {
+        const int rowTwips = TextRowTwips(cv_.shown.fontPoints);
+        if (xTwips < 0 || yTwips < 0 || !buffer()) return std::nullopt;
+        int py = yTwips / tpp;
+        if (rowTwips > 0 && mMaxsize > 0)
+            py = yTwips / rowTwips * mMaxsize + yTwips % rowTwips * mMaxsize / rowTwips;
+        const int px = text_area.x + xTwips / tpp;
+        py += text_area.y;
+        const int position = xy_to_position(px, py, CHARACTER_POS);
+        int charX = 0;
+        int charY = 0;
+        if (!position_to_xy(position, &charX, &charY) || py >= charY + mMaxsize)
+            return std::nullopt;
+        char* before = buffer()->text_range(0, position);
+        const std::size_t index = ProgramText(before).size();
+        std::free(before);
+        return index;
+    }
+
   private:
     int ProgramY(int pixels, int tpp) const {
         const int rowTwips = TextRowTwips(cv_.shown.fontPoints);
@@ -494,4 +516,18 @@ void SyncFormViews(FormViews& v) {
     for (auto& view : v.views)
         if (view->window) SyncView(*view);
     v.syncing = false;
+}
+
+std::optional<std::size_t> TextIndexAt(FormViews& v, const Form& form, std::string_view control,
+                                       int x, int y) {
+    for (const auto& view : v.views) {
+        if (view->form != &form || !view->window || !view->window->shown()) continue;
+        for (const auto& cv : view->controls) {
+            if (cv->shown.name != control || !cv->shown.multiLine || !cv->widget) continue;
+            const auto* editor = dynamic_cast<const MouseEditor*>(cv->widget);
+            if (!editor || !editor->visible()) return std::nullopt;
+            return editor->indexAt(x, y, v.twipsPerPixel);
+        }
+    }
+    return std::nullopt;
 }

@@ -5,10 +5,13 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Text_Buffer.H>
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The program's form models rendered as toolkit windows. The models stay the program's: each
@@ -65,6 +68,10 @@ void ShowFormView(FormViews& v, Form& form, bool activate);
 void HideFormView(FormViews& v, Form& form);
 // Brings every shown window up to date with its model.
 void SyncFormViews(FormViews& v);
+// The character of a shown multi-line text box at a point in twips inside it, as the toolkit's
+// text widget lays it out (its wrapping, the program's row heights).
+std::optional<std::size_t> TextIndexAt(FormViews& v, const Form& form, std::string_view control,
+                                       int x, int y);
 
 // Menus (MenuView.cpp).
 void RenderMenu(FormView& view);

@@ -91,3 +91,51 @@ std::string ToolkitPattern(std::string_view pattern) {
     }
     return out;
 }
+
+namespace {
+
+// The longest start of `text` (whole UTF-8 characters, at least one) that fits the width.
+std::size_t FittingPrefix(std::string_view text, int maxWidth,
+                          const std::function<int(std::string_view)>& width) {
+    std::size_t fit = 0;
+    for (std::size_t end = 1; end <= text.size(); ++end) {
+        if (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) continue;
+        if (fit > 0 && width(text.substr(0, end)) > maxWidth) break;
+        fit = end;
+    }
+    return fit;
+}
+
+void WrapLine(std::string_view line, int maxWidth,
+              const std::function<int(std::string_view)>& width, std::string& out) {
+    while (width(line) > maxWidth) {
+        const std::size_t fit = FittingPrefix(line, maxWidth, width);
+        if (fit == line.size()) break; // one character wider than the width: it stays alone
+        const std::size_t space = line.substr(0, fit + 1).rfind(' ');
+        const std::size_t cut = space != std::string_view::npos && space > 0 ? space : fit;
+        out.append(line.substr(0, cut)).append("\n");
+        line.remove_prefix(cut);
+        while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+    }
+    out.append(line);
+}
+
+} // namespace
+
+std::string MessageText(std::string_view cp1252, int maxWidth,
+                        const std::function<int(std::string_view)>& width) {
+    std::string lines;
+    for (std::size_t i = 0; i < cp1252.size(); ++i) {
+        if (cp1252[i] == '\r' && i + 1 < cp1252.size() && cp1252[i + 1] == '\n') continue;
+        lines += cp1252[i] == '\r' ? '\n' : cp1252[i];
+    }
+    const std::string utf8 = Utf8FromCp1252(lines);
+    std::string out;
+    bool first = true;
+    for (const std::string_view line : Split(utf8, '\n')) {
+        if (!first) out += '\n';
+        first = false;
+        WrapLine(line, maxWidth, width, out);
+    }
+    return EscapeSymbols(out);
+}

@@ -54,9 +54,20 @@ int LockForLife(const std::string& path) {
     return fd;
 }
 
+std::string NormalDisplayName(const std::string& displayName) {
+    std::string name = displayName;
+    const std::size_t colon = name.rfind(':');
+    if (colon == std::string::npos) return name;
+    const std::size_t dot = name.find('.', colon);
+    if (dot != std::string::npos) name.erase(dot);
+    if (name.compare(0, colon, "unix") == 0) name.erase(0, colon);
+    return name;
+}
+
 std::string InstanceLockPath(const std::string& displayName) {
     std::string name;
-    for (const char ch : displayName) name += (ch == '/' || ch == ':') ? '_' : ch;
+    for (const char ch : NormalDisplayName(displayName))
+        name += (ch == '/' || ch == ':') ? '_' : ch;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     const std::string dir = runtime && *runtime ? runtime : "/tmp";
     return dir + "/quibnote-" + std::to_string(getuid()) + "-display" + name + ".lock";

@@ -2,6 +2,8 @@
 
 #include "platform/FileOps.h"
 #include "platform/keys.h"
+#include "platform/x11/Autostart.h"
+#include "platform/x11/DesktopWindows.h"
 #include "platform/x11/Dialogs.h"
 #include "platform/x11/Labels.h"
 #include "platform/x11/Processes.h"
@@ -55,6 +57,11 @@ constexpr double kClipboardWait = 1.0;
 // applications read a changed keymap when they next look up a key, not when it changes, and
 // one still handling the key would otherwise find the keycode empty again.
 constexpr double kSpareHold = 0.05;
+
+// On the first screen's root window, so that every screen of the display finds it.
+Atom MainWindowAtom(Connection& c) {
+    return XInternAtom(c.display, "_QUIBNOTE_MAIN_WINDOW", False);
+}
 
 void SelectInputEvents(Connection& c) {
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
@@ -511,6 +518,7 @@ bool X11Desktop::setClipboardText(std::string_view text) {
 
 void X11Desktop::attachForms(std::span<Form* const> forms) {
     AttachFormViews(views_, forms);
+    mainForm_ = forms.empty() ? nullptr : forms.front();
 }
 
 void X11Desktop::setActionHandler(std::function<void(const UserAction&)> handler) {
@@ -523,10 +531,24 @@ void X11Desktop::setActionHandler(std::function<void(const UserAction&)> handler
 void X11Desktop::showForm(Form& form, bool activate) {
     ShowFormView(views_, form, activate);
     if (activate) ActivateWindow(conn_, form.window);
+    // The copy that holds the display's lock names its main window on the root window, where a
+    // second start finds it; the name is only read while the lock is held.
+    if (&form == mainForm_ && lockFd_ >= 0) {
+        const auto window = static_cast<long>(form.window);
+        XChangeProperty(conn_.display, RootWindow(conn_.display, 0), MainWindowAtom(conn_),
+                        XA_WINDOW, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&window), 1);
+        XFlush(conn_.display);
+    }
 }
 
 void X11Desktop::hideForm(Form& form) {
     HideFormView(views_, form);
+}
+
+std::optional<std::size_t> X11Desktop::textIndexAt(const Form& form, std::string_view control,
+                                                   int x, int y) {
+    return TextIndexAt(views_, form, control, x, y);
 }
 
 void X11Desktop::runActions() {
@@ -605,4 +627,27 @@ bool X11Desktop::fileExists(std::string_view path) {
 bool X11Desktop::otherInstanceRunning() {
     if (lockFd_ == -3) lockFd_ = LockForLife(InstanceLockPath(DisplayString(conn_.display)));
     return lockFd_ == -1;
+}
+
+bool X11Desktop::bringRunningInstanceForward() {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    WindowId main = 0;
+    if (XGetWindowProperty(conn_.display, RootWindow(conn_.display, 0), MainWindowAtom(conn_), 0, 1,
+                           False, XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
+        type == XA_WINDOW && format == 32 && count == 1)
+        main = static_cast<WindowId>(*reinterpret_cast<unsigned long*>(data));
+    if (data) XFree(data);
+    if (!RestoreAndActivateWindow(conn_, main)) return false;
+    // Without a taskbar button to flash, the user would not know why nothing new appeared.
+    messageBox("Quibnote is already running on this display; its window is now in front.",
+               "Quibnote", MsgButtons::Ok, MsgIcon::Information);
+    return true;
+}
+
+FileStatus X11Desktop::setStartAtLogin(bool on) {
+    return SetAutostartEntry(on);
 }

@@ -63,6 +63,8 @@ class X11Desktop final : public Platform {
     void setActionHandler(std::function<void(const UserAction&)> handler) override;
     void showForm(Form& form, bool activate) override;
     void hideForm(Form& form) override;
+    std::optional<std::size_t> textIndexAt(const Form& form, std::string_view control, int x,
+                                           int y) override;
     int doEvents(EventSite site) override;
     MsgAnswer messageBox(std::string_view text, std::string_view title, MsgButtons buttons,
                          MsgIcon icon) override;
@@ -73,6 +75,7 @@ class X11Desktop final : public Platform {
     std::optional<std::string> saveFileDialog(std::string_view title,
                                               std::string_view pattern) override;
     void beep() override;
+    std::string helpFileName() override { return "QNHelp.html"; }
     bool showHelp(std::string_view path) override;
     std::string programFolder() override { return folder_; }
     std::optional<std::string> readFile(std::string_view path) override;
@@ -80,6 +83,8 @@ class X11Desktop final : public Platform {
     FileStatus copyFile(std::string_view from, std::string_view to) override;
     bool fileExists(std::string_view path) override;
     bool otherInstanceRunning() override;
+    bool bringRunningInstanceForward() override;
+    FileStatus setStartAtLogin(bool on) override;
 
     // Brings the key state up to date with every event the server has sent so far, answering
     // clipboard requests on the way. Also run by the toolkit's loop while a dialog is open.
@@ -123,4 +128,5 @@ class X11Desktop final : public Platform {
     double lastInput_ = 0;     // the last event from the server
     double pasteDeadline_ = 0; // a paste of our text is under way until it is fetched or then
     int lockFd_ = -3;
+    const Form* mainForm_ = nullptr; // the first form attached
 };
