@@ -20,7 +20,7 @@ class X11Desktop final : public Platform {
   public:
     // The pause between two synthetic events of a run unless set otherwise: the smallest with
     // which AbiWord takes every key of a run (docs/linux.md).
-    static constexpr unsigned kDefaultSyntheticKeyGapMs = 1;
+    static constexpr unsigned kDefaultSyntheticKeyGapMs = 3;
 
     // The program folder, ending with '/'. Check ok() before use.
     explicit X11Desktop(std::string folder);
