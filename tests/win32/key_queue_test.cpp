@@ -81,6 +81,20 @@ TEST(KeyQueue, APressIsReadWithTheModifiersHeldAtItAndChordsStayWholeForTheirPas
     EXPECT_EQ(r.read('C'), 0);
 }
 
+// A press served late in one pass and taken in the next: the pass that took it acts on it, and
+// the next press waits for the pass after.
+TEST(KeyQueue, APressServedLateInAPassHoldsTheNextOneUntilThePassThatTookItIsOver) {
+    Reader r;
+    r.press(vk::LControl);
+    r.read(vk::Space);
+    EndPass(r.q);
+    r.press('B');
+    EXPECT_EQ(r.read(vk::Control), static_cast<std::int16_t>(0x8001));
+    EXPECT_EQ(r.read('B'), 0);
+    EndPass(r.q);
+    EXPECT_EQ(r.pass(kLetters), "B");
+}
+
 TEST(KeyQueue, AKeyThatNoPassReadsHoldsUpTheNextPressForTwoPassesAtMost) {
     Reader r;
     r.press(0x7C); // F13: nothing reads it

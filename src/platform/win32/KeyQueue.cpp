@@ -124,8 +124,12 @@ std::int16_t ReadAsyncKey(KeyQueue& q, std::uint8_t key) {
     const bool wasPressed = q.pressed[key];
     if (wasPressed) {
         q.reportedChar[key] = q.pressChar[key];
-        if (q.serving && (key == q.servingKey || key == GenericModifier(q.servingKey)))
+        // The pass that took it goes on to act on it: the next press waits for the next pass.
+        if (q.serving && !q.taken &&
+            (key == q.servingKey || key == GenericModifier(q.servingKey))) {
             q.taken = true;
+            q.passesSince = 0;
+        }
     }
     q.pressed[key] = false;
     return static_cast<std::int16_t>((q.down[key] ? 0x8000 : 0) | (wasPressed ? 1 : 0));

@@ -27,8 +27,8 @@ struct KeyQueue {
     // read it is over, so that a pass reads one new press, with the keys held at that press.
     bool serving = false;
     std::uint8_t servingKey = 0;
-    bool taken = false; // a reading has reported it
-    int passesSince = 0;
+    bool taken = false;  // a reading has reported it
+    int passesSince = 0; // loop heads since it was served, or since it was taken
     double servedAt = 0;
 };
 
