@@ -61,6 +61,16 @@ struct FileStatus {
     std::string error; // the platform's description when !ok
 };
 
+// One synthetic input event: a key going down or up, or a character typed as itself whatever
+// the layout (the desktop's Unicode input), for a character that no key of the layout gives.
+struct InputEvent {
+    enum class Kind { Key, Char };
+    Kind kind = Kind::Key;
+    std::uint8_t key = 0; // Kind::Key: the virtual-key code
+    bool up = false;      // Kind::Key
+    char ch = 0;          // Kind::Char: the character, Windows-1252
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -76,6 +86,15 @@ class Platform {
     // The key for a character in the current layout: low byte the key, high byte the shift
     // state (1 Shift, 2 Ctrl, 4 Alt); -1 when no key produces the character.
     virtual std::int16_t keyForChar(char c) = 0;
+    // Sends the events as one uninterrupted run: keys the user presses meanwhile land before or
+    // after it, never among its events. Returns at once; it never sleeps on the caller's thread.
+    virtual void sendInput(std::span<const InputEvent> events) = 0;
+    // The pause the desktop leaves between two synthetic events of a run (some applications
+    // drop keys that arrive back to back).
+    virtual void setSyntheticKeyGap(unsigned ms) = 0;
+    // The character that the user's keyboard layout gave the latest press of this key that an
+    // asynchronous reading has reported, with the modifiers held at that press; 0 when none.
+    virtual char pressedChar(std::uint8_t key) = 0;
     virtual void mouseButton(MouseButton button, bool up) = 0;
     virtual PixelPoint cursorPos() = 0;
     virtual void setCursorPos(PixelPoint p) = 0;
@@ -88,6 +107,11 @@ class Platform {
     // One pixel of a window, at a point relative to its top-left corner, as 0xBBGGRR.
     virtual std::optional<std::uint32_t> windowPixel(WindowId w, PixelPoint p) = 0;
     virtual bool activateWindowByTitle(std::string_view title) = 0;
+
+    // The program that owns a window, lower case: the executable's name without ".exe" on
+    // Windows, the WM_CLASS class on X11, "document" and "terminal" on the simulated desktop;
+    // "" when unknown.
+    virtual std::string windowProgram(WindowId w) = 0;
     virtual bool startProgram(std::string_view path) = 0;
 
     // Screen metrics.

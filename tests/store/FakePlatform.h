@@ -36,6 +36,12 @@ struct FakePlatform : Platform {
     std::int16_t getKeyState(std::uint8_t) override { return 0; }
     void keyEvent(std::uint8_t, bool) override {}
     std::int16_t keyForChar(char) override { return -1; }
+    void sendInput(std::span<const InputEvent> events) override {
+        for (const InputEvent& e : events)
+            if (e.kind == InputEvent::Kind::Key) keyEvent(e.key, e.up);
+    }
+    void setSyntheticKeyGap(unsigned) override {}
+    char pressedChar(std::uint8_t) override { return 0; }
     void mouseButton(MouseButton, bool) override {}
     PixelPoint cursorPos() override { return {}; }
     void setCursorPos(PixelPoint) override {}
@@ -45,6 +51,7 @@ struct FakePlatform : Platform {
     std::optional<PixelRect> windowRect(WindowId) override { return std::nullopt; }
     std::optional<std::uint32_t> windowPixel(WindowId, PixelPoint) override { return std::nullopt; }
     bool activateWindowByTitle(std::string_view) override { return false; }
+    std::string windowProgram(WindowId) override { return ""; }
     bool startProgram(std::string_view) override { return false; }
     int screenWidthPixels() override { return 1920; }
     int screenHeightPixels() override { return 1080; }

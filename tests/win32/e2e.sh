@@ -167,6 +167,17 @@ else
 fi
 clear_editor
 
+# --- Synthetic input in one run, and the program that owns a window ---
+probe send "Quibnote Test Editor" "Run 1 of café €“" >/dev/null
+expect_text "a run arrives whole, with characters no key types as themselves" "Run 1 of café €“"
+clear_editor
+got=$(probe program "Quibnote Test Editor")
+if [ "$got" = "program: qn-test-editor" ]; then
+    report "the editor's program is its executable's name" 1
+else
+    report "the editor's program is its executable's name" 0 "$got"
+fi
+
 # --- Calculate and paste: a copied selection, then the CPaste button clicked with the mouse ---
 type_keys "12 apples, 30 pears"
 xdotool key --delay 60 shift+Home ctrl+c End Return

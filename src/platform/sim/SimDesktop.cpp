@@ -177,6 +177,23 @@ void SimDesktop::keyEvent(std::uint8_t key, bool up) {
     applyKey(key, up, false);
 }
 
+void SimDesktop::sendInput(std::span<const InputEvent> events) {
+    for (const InputEvent& e : events) {
+        if (e.kind == InputEvent::Kind::Key) {
+            keyEvent(e.key, e.up);
+            continue;
+        }
+        // A character typed as itself replaces the selection of the focused application.
+        advance(1);
+        if (AppWindow* w = appWindow(foreground_)) {
+            SimEditor& ed = w->editor;
+            const std::size_t from = std::min(ed.caret, ed.anchor);
+            ed.text.replace(from, std::max(ed.caret, ed.anchor) - from, 1, e.ch);
+            ed.caret = ed.anchor = from + 1;
+        }
+    }
+}
+
 std::int16_t SimDesktop::keyForChar(char c) {
     const std::optional<KeyStroke> k = UsKeyForChar(c);
     if (!k) return -1;

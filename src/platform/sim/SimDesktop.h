@@ -78,6 +78,9 @@ class SimDesktop final : public Platform {
     std::int16_t getKeyState(std::uint8_t key) override;
     void keyEvent(std::uint8_t key, bool up) override;
     std::int16_t keyForChar(char c) override;
+    void sendInput(std::span<const InputEvent> events) override;
+    void setSyntheticKeyGap(unsigned ms) override { syntheticKeyGapMs_ = ms; }
+    char pressedChar(std::uint8_t) override { return 0; }
     void mouseButton(MouseButton button, bool up) override;
     PixelPoint cursorPos() override;
     void setCursorPos(PixelPoint p) override;
@@ -87,6 +90,7 @@ class SimDesktop final : public Platform {
     std::optional<PixelRect> windowRect(WindowId w) override;
     std::optional<std::uint32_t> windowPixel(WindowId w, PixelPoint p) override;
     bool activateWindowByTitle(std::string_view title) override;
+    std::string windowProgram(WindowId) override { return ""; }
     bool startProgram(std::string_view path) override;
     int screenWidthPixels() override { return 1280; }
     int screenHeightPixels() override { return 800; }
@@ -194,4 +198,5 @@ class SimDesktop final : public Platform {
     std::vector<std::string> systemMenuChoices_;
     bool systemMenuOpen_ = false;
     int sleeps_ = 0;
+    unsigned syntheticKeyGapMs_ = 0;
 };

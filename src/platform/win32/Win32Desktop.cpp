@@ -52,9 +52,12 @@ Win32Desktop::Win32Desktop() {
         ReleaseDC(nullptr, screen);
     }
     QueryPerformanceFrequency(&state_.clockFrequency);
+    OpenRawKeyboard(state_.keyboard);
 }
 
 Win32Desktop::~Win32Desktop() {
+    StopSender(state_.sender);
+    CloseRawKeyboard(state_.keyboard);
     DestroyFormViews(state_);
     ReleaseWindowPixels(state_.pixels);
     for (auto& [colour, brush] : state_.brushes) DeleteObject(brush);
@@ -64,7 +67,7 @@ Win32Desktop::~Win32Desktop() {
 }
 
 std::int16_t Win32Desktop::getAsyncKeyState(std::uint8_t key) {
-    return AsyncKeyState(key);
+    return ReadKeyAsync(state_.keyboard, key);
 }
 
 std::int16_t Win32Desktop::getKeyState(std::uint8_t key) {
@@ -72,15 +75,30 @@ std::int16_t Win32Desktop::getKeyState(std::uint8_t key) {
 }
 
 void Win32Desktop::keyEvent(std::uint8_t key, bool up) {
-    SendKey(key, up);
+    NoteOwnKey(state_.keyboard, key, up);
+    SendOrQueue(state_.sender, {KeyInput(key, up)});
 }
 
 std::int16_t Win32Desktop::keyForChar(char c) {
     return KeyForCharacter(c);
 }
 
+void Win32Desktop::sendInput(std::span<const InputEvent> events) {
+    for (const InputEvent& e : events)
+        if (e.kind == InputEvent::Kind::Key) NoteOwnKey(state_.keyboard, e.key, e.up);
+    SendOrQueue(state_.sender, InputsOfRun(events));
+}
+
+void Win32Desktop::setSyntheticKeyGap(unsigned ms) {
+    SetSenderGap(state_.sender, ms);
+}
+
+char Win32Desktop::pressedChar(std::uint8_t key) {
+    return ReadPressedChar(state_.keyboard, key);
+}
+
 void Win32Desktop::mouseButton(MouseButton button, bool up) {
-    SendMouseButton(button, up);
+    SendOrQueue(state_.sender, {MouseButtonInput(button, up)});
 }
 
 PixelPoint Win32Desktop::cursorPos() {
@@ -90,7 +108,7 @@ PixelPoint Win32Desktop::cursorPos() {
 }
 
 void Win32Desktop::setCursorPos(PixelPoint p) {
-    SetCursorPos(p.x, p.y);
+    MoveCursorOrQueue(state_.sender, {p.x, p.y});
 }
 
 WindowId Win32Desktop::foregroundWindow() {
@@ -115,6 +133,10 @@ std::optional<std::uint32_t> Win32Desktop::windowPixel(WindowId w, PixelPoint p)
 
 bool Win32Desktop::activateWindowByTitle(std::string_view title) {
     return ActivateByTitle(title);
+}
+
+std::string Win32Desktop::windowProgram(WindowId w) {
+    return ProgramOfWindow(AsWindow(w));
 }
 
 bool Win32Desktop::startProgram(std::string_view path) {
@@ -186,7 +208,10 @@ void Win32Desktop::hideForm(Form& form) {
 }
 
 int Win32Desktop::doEvents(EventSite site) {
-    return RunPendingEvents(state_, site);
+    const int open = RunPendingEvents(state_, site);
+    NoteMessagesRun(state_.keyboard);
+    if (site == EventSite::LoopHead) NoteLoopHead(state_.keyboard);
+    return open;
 }
 
 MsgAnswer Win32Desktop::messageBox(std::string_view text, std::string_view title,

@@ -16,6 +16,9 @@ class Win32Desktop final : public Platform {
     std::int16_t getKeyState(std::uint8_t key) override;
     void keyEvent(std::uint8_t key, bool up) override;
     std::int16_t keyForChar(char c) override;
+    void sendInput(std::span<const InputEvent> events) override;
+    void setSyntheticKeyGap(unsigned ms) override;
+    char pressedChar(std::uint8_t key) override;
     void mouseButton(MouseButton button, bool up) override;
     PixelPoint cursorPos() override;
     void setCursorPos(PixelPoint p) override;
@@ -25,6 +28,7 @@ class Win32Desktop final : public Platform {
     std::optional<PixelRect> windowRect(WindowId w) override;
     std::optional<std::uint32_t> windowPixel(WindowId w, PixelPoint p) override;
     bool activateWindowByTitle(std::string_view title) override;
+    std::string windowProgram(WindowId w) override;
     bool startProgram(std::string_view path) override;
     int screenWidthPixels() override;
     int screenHeightPixels() override;
