@@ -2,6 +2,8 @@
 
 #include "platform/win32/Keyboard.h"
 
+#include <functional>
+
 namespace {
 
 void Send(SenderItem& item) {
@@ -61,6 +63,11 @@ void MoveCursorOrQueue(InputSender& s, POINT p) {
 void SetSenderGap(InputSender& s, unsigned ms) {
     std::lock_guard lock(s.mutex);
     s.gapMs = ms;
+}
+
+bool SenderBusy(InputSender& s) {
+    std::lock_guard lock(s.mutex);
+    return s.sending || !s.items.empty();
 }
 
 void StopSender(InputSender& s) {

@@ -33,5 +33,7 @@ struct InputSender {
 void SendOrQueue(InputSender& s, std::vector<INPUT> inputs);
 void MoveCursorOrQueue(InputSender& s, POINT p);
 void SetSenderGap(InputSender& s, unsigned ms);
+// Whether events are queued or being sent.
+bool SenderBusy(InputSender& s);
 // Sends what is still queued, then ends the thread.
 void StopSender(InputSender& s);

@@ -2,8 +2,6 @@
 
 #include "platform/keys.h"
 
-#include <algorithm>
-
 namespace {
 
 void SetKey(KeyQueue& q, std::uint8_t key, bool up, char ch) {

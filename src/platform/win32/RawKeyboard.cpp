@@ -131,12 +131,13 @@ void NoteLoopHead(RawKeyboard& k) {
     EndPass(k.queue);
 }
 
-std::int16_t ReadKeyAsync(RawKeyboard& k, std::uint8_t key) {
+std::int16_t ReadKeyAsync(RawKeyboard& k, std::uint8_t key, bool ownInputSent) {
     if (!k.registered || IsMouseButton(key)) return GetAsyncKeyState(key);
     const double now = Seconds(k);
     if (now - k.lastDrain >= kDrainEvery) DrainRawInput(k, now);
     ServeKeys(k.queue, now);
-    if (k.queue.down[key] && AllServed(k.queue) && (GetAsyncKeyState(key) & 0x8000) == 0)
+    if (k.queue.down[key] && AllServed(k.queue) && ownInputSent &&
+        (GetAsyncKeyState(key) & 0x8000) == 0)
         ForgetHeldKey(k.queue, key);
     return ReadAsyncKey(k.queue, key);
 }

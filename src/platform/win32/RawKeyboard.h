@@ -22,7 +22,9 @@ void CloseRawKeyboard(RawKeyboard& k);
 void NoteMessagesRun(RawKeyboard& k);
 // The main loop is at its head.
 void NoteLoopHead(RawKeyboard& k);
-std::int16_t ReadKeyAsync(RawKeyboard& k, std::uint8_t key);
+// ownInputSent: every synthetic event the program made has gone out, so the system's key state
+// can be compared with the state served.
+std::int16_t ReadKeyAsync(RawKeyboard& k, std::uint8_t key, bool ownInputSent);
 char ReadPressedChar(const RawKeyboard& k, std::uint8_t key);
 // A synthetic key event the program has just sent.
 void NoteOwnKey(RawKeyboard& k, std::uint8_t key, bool up);

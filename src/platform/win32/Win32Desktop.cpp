@@ -67,7 +67,7 @@ Win32Desktop::~Win32Desktop() {
 }
 
 std::int16_t Win32Desktop::getAsyncKeyState(std::uint8_t key) {
-    return ReadKeyAsync(state_.keyboard, key);
+    return ReadKeyAsync(state_.keyboard, key, !SenderBusy(state_.sender));
 }
 
 std::int16_t Win32Desktop::getKeyState(std::uint8_t key) {
