@@ -7,7 +7,8 @@
 
 // The user's keyboard, read through Raw Input by a hidden window of the program whatever window
 // has the focus, without a hook, and served to the program's key readings in the order it was
-// used (KeyQueue). Where Raw Input cannot be had, the readings are the system's own.
+// used (KeyQueue). Where Raw Input cannot be had, the readings are the system's own. A process
+// has one registration: the keyboard opened last takes it, and closing any ends it.
 struct RawKeyboard {
     HWND window = nullptr;
     bool registered = false;
