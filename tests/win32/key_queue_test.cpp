@@ -122,10 +122,32 @@ TEST(KeyQueue, AWaitInsideAPassSeesTheReleasesOnceThePressHasBeenServedAWhile) {
         r.now += 0.001;
         ++readings;
     }
-    EXPECT_GT(r.now, kLongestServe);
-    EXPECT_LT(r.now, 2 * kLongestServe + 0.003);
+    EXPECT_GT(r.now, kWaitServe);
+    EXPECT_LT(r.now, 2 * kWaitServe + 0.003);
     // The X pressed meanwhile is still there for the next pass.
     EXPECT_EQ(r.pass(kLetters), "X");
+}
+
+// A long pass (an expansion typed, a pause) reads keys, but none over and over: the press typed
+// meanwhile waits for the next pass, however long this one takes, up to the longest wait.
+TEST(KeyQueue, ALongPassLeavesTheNextPressForTheNextPass) {
+    Reader r;
+    r.press('A');
+    r.press('B');
+    EXPECT_EQ(r.read('A') & 1, 1);
+    for (int i = 0; i < 10; ++i) {
+        r.now += 0.03;
+        for (std::uint8_t key : kLetters) EXPECT_EQ(r.read(key) & 1, 0) << key;
+    }
+    EndPass(r.q);
+    EXPECT_EQ(r.pass(kLetters), "B");
+
+    // A press that nothing reads holds up the one behind it for the longest wait at most.
+    r.press(0x7C);
+    r.press('C');
+    r.read(vk::Space);
+    r.now += kLongestServe;
+    EXPECT_EQ(r.read('C') & 1, 1);
 }
 
 // A Space still held when the period is pressed: the Space, first in the reading order, would

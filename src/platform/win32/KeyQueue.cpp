@@ -33,8 +33,8 @@ bool IsModifier(std::uint8_t key) {
 }
 
 bool Done(const KeyQueue& q, double now) {
-    return (q.taken && q.passesSince >= 1) || q.passesSince >= 2 ||
-           now - q.servedAt >= kLongestServe;
+    if (q.passesSince >= (q.taken ? 1 : 2)) return true;
+    return now - q.servedAt >= (q.waiting ? kWaitServe : kLongestServe);
 }
 
 // Keys pressed before the press just served and let go after it read released already: a key
@@ -114,6 +114,7 @@ void ServeKeys(KeyQueue& q, double now) {
         q.taken = false;
         q.passesSince = 0;
         q.servedAt = now;
+        q.readsSince = {};
         ReleaseEarlierKeys(q);
     }
 }
@@ -130,6 +131,7 @@ std::int16_t ReadAsyncKey(KeyQueue& q, std::uint8_t key) {
         }
     }
     q.pressed[key] = false;
+    if (q.serving && ++q.readsSince[key] >= kWaitReadings) q.waiting = true;
     return static_cast<std::int16_t>((q.down[key] ? 0x8000 : 0) | (wasPressed ? 1 : 0));
 }
 
@@ -139,6 +141,7 @@ char ReportedChar(const KeyQueue& q, std::uint8_t key) {
 
 void EndPass(KeyQueue& q) {
     if (q.serving) ++q.passesSince;
+    q.waiting = false;
 }
 
 bool AllServed(const KeyQueue& q) {

@@ -30,11 +30,16 @@ struct KeyQueue {
     bool taken = false;  // a reading has reported it
     int passesSince = 0; // loop heads since it was served, or since it was taken
     double servedAt = 0;
+    std::array<int, 256> readsSince{}; // readings of each key since it was served
+    bool waiting = false; // the pass reads one key over and over: it waits for something
 };
 
-// A press is done with at the latest this long after it was served: a wait inside a pass (for
-// a key to be let go, say) needs the events after it.
-inline constexpr double kLongestServe = 0.05;
+// A key read this often since the press was served: the pass is in a wait (for a hotkey's keys
+// to be let go, say), and needs the events after the press. In a wait a press is done with
+// after kWaitServe; in any pass after kLongestServe, so that nothing waits on a key for ever.
+inline constexpr int kWaitReadings = 32;
+inline constexpr double kWaitServe = 0.05;
+inline constexpr double kLongestServe = 0.5;
 
 // The key of a raw keyboard event (Raw Input's virtual key, make code and E0 prefix), with the
 // side of a modifier; 0 for an event that is no key of its own (the Shift that the keyboard
