@@ -145,7 +145,10 @@ xdotool key F9
 check "F9 typed in the editor turns the expander off" wait_window "Quibnote: -X->" 10
 xdotool key F9
 check "F9 again turns it back on" wait_window Quibnote 10
-sleep 1
+# The caption changes first; then the program pauses half a second and discards the letters
+# typed meanwhile. The pause runs at least 10,000 event steps, which take over a second under
+# Wine on a loaded machine, and the first F9's pause can still be running.
+sleep 3
 
 # --- Expansions typed by the program into the editor ---
 type_keys "abt"
