@@ -4,6 +4,10 @@
 //   qn-probe type WINDOW TEXT   activates WINDOW, puts "kept safe" on the clipboard and types
 //                               TEXT (UTF-8) with the key-script interpreter, then prints the
 //                               clipboard it finds afterwards
+//   qn-probe send WINDOW TEXT   activates WINDOW and sends TEXT (UTF-8) as one run of synthetic
+//                               input: a letter, digit or space as its key (with Shift for a
+//                               capital), any other character as itself
+//   qn-probe program WINDOW     prints the program of the window with that title
 //   qn-probe keys SECONDS       prints each letter and space it reads pressed, while SECONDS
 //                               pass, by the asynchronous key state the program polls
 //   qn-probe close WINDOW       asks the window with that title to close, as its close box does
@@ -54,6 +58,43 @@ int TypeInto(const std::wstring& window, const std::wstring& text) {
     KeyOutState state;
     TypeKeyScript(desktop, state, Narrow(text));
     return PrintClipboard(desktop);
+}
+
+void Tap(std::vector<InputEvent>& run, std::uint8_t key) {
+    run.push_back({InputEvent::Kind::Key, key, false, 0});
+    run.push_back({InputEvent::Kind::Key, key, true, 0});
+}
+
+int SendRun(const std::wstring& window, const std::wstring& text) {
+    Win32Desktop desktop;
+    if (!desktop.activateWindowByTitle(Narrow(window))) {
+        std::printf("no window %s\n", Utf8(window).c_str());
+        return 1;
+    }
+    std::vector<InputEvent> run;
+    for (const char c : Narrow(text)) {
+        if (c >= 'a' && c <= 'z') {
+            Tap(run, static_cast<std::uint8_t>(c - 'a' + 'A'));
+        } else if ((c >= '0' && c <= '9') || c == ' ') {
+            Tap(run, static_cast<std::uint8_t>(c));
+        } else if (c >= 'A' && c <= 'Z') {
+            run.push_back({InputEvent::Kind::Key, vk::Shift, false, 0});
+            Tap(run, static_cast<std::uint8_t>(c));
+            run.push_back({InputEvent::Kind::Key, vk::Shift, true, 0});
+        } else {
+            run.push_back({InputEvent::Kind::Char, 0, false, c});
+        }
+    }
+    desktop.sendInput(run);
+    return 0;
+}
+
+int PrintProgram(const std::wstring& window) {
+    const HWND w = FindWindowW(nullptr, window.c_str());
+    if (!w) return 1;
+    std::printf("program: %s\n",
+                Win32Desktop().windowProgram(reinterpret_cast<WindowId>(w)).c_str());
+    return 0;
 }
 
 int WatchKeys(int seconds) {
@@ -146,6 +187,8 @@ int main() {
     LocalFree(argv);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     if (args.size() == 3 && args[0] == L"type") return TypeInto(args[1], args[2]);
+    if (args.size() == 3 && args[0] == L"send") return SendRun(args[1], args[2]);
+    if (args.size() == 2 && args[0] == L"program") return PrintProgram(args[1]);
     if (args.size() == 2 && args[0] == L"keys") return WatchKeys(_wtoi(args[1].c_str()));
     if (args.size() == 2 && args[0] == L"close") return Close(args[1]);
     if (args.size() == 2 && args[0] == L"activate")
@@ -158,9 +201,9 @@ int main() {
     }
     if (args.size() == 3 && args[0] == L"where") return Where(args[1], args[2]);
     if (args.size() == 3 && args[0] == L"where-text") return WhereInText(args[1], args[2]);
-    std::fputs("usage: qn-probe type WINDOW TEXT | keys SECONDS | close WINDOW | activate WINDOW"
-               " | set-clipboard TEXT | clipboard | where WINDOW TEXT"
-               " | where-text WINDOW TEXT\n",
+    std::fputs("usage: qn-probe type WINDOW TEXT | send WINDOW TEXT | program WINDOW"
+               " | keys SECONDS | close WINDOW | activate WINDOW"
+               " | set-clipboard TEXT | clipboard | where WINDOW TEXT | where-text WINDOW TEXT\n",
                stderr);
     return 2;
 }

@@ -1,9 +1,15 @@
-// qn-test-editor OUTFILE: a plain Windows text editor for the end-to-end test. It takes the
-// focus when it starts, and after every change writes its whole text to OUTFILE as UTF-8, so
-// the test reads what the program typed into it without asking the window.
+// qn-test-editor OUTFILE [KEYLOG]: a plain Windows text editor for the end-to-end test. It takes
+// the focus when it starts, and after every change writes its whole text to OUTFILE as UTF-8, so
+// the test reads what the program typed into it without asking the window (once the keys
+// waiting have been handled: a file written after every key would slow them down). With KEYLOG it
+// also appends, for the latency measurement (latency.sh), a line for every key that goes down in
+// it, "MICROSECONDS key VK OWN" (OWN 1 for the program's own synthetic keys), and for every change,
+// "MICROSECONDS text LENGTH".
 
+#include "platform/win32/Keyboard.h"
 #include "platform/win32/WinApi.h"
 
+#include <cstdio>
 #include <shellapi.h>
 #include <string>
 
@@ -14,7 +20,20 @@ constexpr int kEditId = 1;
 struct Editor {
     std::wstring outFile;
     HWND edit = nullptr;
+    FILE* keyLog = nullptr;
+    LARGE_INTEGER frequency{};
+    bool unsaved = false;
 };
+
+// One line of the key log, stamped with the performance counter and written at once.
+template <typename... Args> void Log(const Editor& e, const char* format, Args... args) {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    std::fprintf(e.keyLog, "%lld ", now.QuadPart * 1000000 / e.frequency.QuadPart);
+    std::fprintf(e.keyLog, format, args...);
+    std::fputc('\n', e.keyLog);
+    std::fflush(e.keyLog);
+}
 
 // Replaces OUTFILE in one step, so the test never reads half a text.
 void SaveText(const Editor& e) {
@@ -51,7 +70,10 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (e && e->edit) SetFocus(e->edit);
         return 0;
     case WM_COMMAND:
-        if (e && LOWORD(wParam) == kEditId && HIWORD(wParam) == EN_CHANGE) SaveText(*e);
+        if (e && LOWORD(wParam) == kEditId && HIWORD(wParam) == EN_CHANGE) {
+            if (e->keyLog) Log(*e, "text %d", GetWindowTextLengthW(e->edit));
+            e->unsaved = true;
+        }
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -67,9 +89,10 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv || argc != 2) return 2;
-    Editor e{argv[1], nullptr};
+    if (!argv || argc < 2 || argc > 3) return 2;
+    Editor e{argv[1], nullptr, argc == 3 ? _wfopen(argv[2], L"ab") : nullptr, {}, false};
     LocalFree(argv);
+    QueryPerformanceFrequency(&e.frequency);
 
     WNDCLASSW wc{};
     wc.lpfnWndProc = EditorProc;
@@ -96,7 +119,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SaveText(e);
 
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (e.unsaved && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            SaveText(e);
+            e.unsaved = false;
+        }
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
+        if (e.keyLog && msg.message == WM_KEYDOWN)
+            Log(e, "key %u %d %lu", static_cast<unsigned>(msg.wParam),
+                GetMessageExtraInfo() == static_cast<LPARAM>(kOwnInput) ? 1 : 0, msg.time);
         // Ctrl+A selects the whole text, as in any editor.
         if (msg.message == WM_KEYDOWN && msg.wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000)) {
             SendMessageW(e.edit, EM_SETSEL, 0, -1);

@@ -1,5 +1,6 @@
 // The Windows backend against the real Windows API (run under Wine in CI): text conversion at
-// the clipboard, keys, files and paths, the clock and the second-instance check.
+// the clipboard, keys and synthetic input, files and paths, the clock and the second-instance
+// check.
 
 #include "platform/keys.h"
 #include "platform/win32/Files.h"
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -78,16 +80,163 @@ TEST(Win32Keys, CharactersFindTheirKeysAndShiftOnTheLayout) {
     EXPECT_EQ(desktop.keyForChar('\xE9'), -1);
 }
 
-TEST(Win32Keys, ASyntheticKeyMovesTheStateThatThePollingReads) {
+// A text box of this process in the foreground: it takes the keys, and the raw input of keys
+// sent to it reaches the program as typing (Wine gives a program in the background no raw input
+// of synthetic keys, only of the keyboard's).
+struct ForegroundEditor {
+    Win32Desktop& desktop;
+    HWND window = nullptr;
+
+    explicit ForegroundEditor(Win32Desktop& d) : desktop(d) {
+        window =
+            CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE, 40,
+                            40, 400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        desktop.setForegroundWindow(reinterpret_cast<WindowId>(window));
+        SetFocus(window);
+        settle();
+    }
+    ~ForegroundEditor() { DestroyWindow(window); }
+    ForegroundEditor(const ForegroundEditor&) = delete;
+    ForegroundEditor& operator=(const ForegroundEditor&) = delete;
+
+    // Lets the keys sent so far arrive.
+    void settle() {
+        for (int i = 0; i < 20; ++i) {
+            desktop.doEvents(EventSite::Nested);
+            Sleep(5);
+        }
+    }
+    std::wstring text() const {
+        std::wstring t(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+        t.resize(
+            static_cast<std::size_t>(GetWindowTextW(window, t.data(), static_cast<int>(t.size()))));
+        return t;
+    }
+};
+
+// Keys as another program or a keyboard sends them: without the program's mark.
+void SendForeign(std::initializer_list<std::pair<std::uint8_t, bool>> keys) {
+    std::vector<INPUT> inputs;
+    for (auto [key, up] : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Passes of a main loop that reads the letters from A to Z, as the engine's letter scan does:
+// the first letter each pass reads pressed, with the character the layout gave it.
+std::string ReadLetterPasses(Win32Desktop& desktop) {
+    std::string seen;
+    for (int pass = 0; pass < 200; ++pass) {
+        desktop.doEvents(EventSite::LoopHead);
+        for (std::uint8_t key = 'A'; key <= 'Z'; ++key) {
+            if ((desktop.getAsyncKeyState(key) & 1) == 0) continue;
+            seen += static_cast<char>(key);
+            seen += desktop.pressedChar(key);
+            break;
+        }
+        Sleep(1);
+    }
+    return seen;
+}
+
+TEST(Win32Keys, KeysTypedBetweenTwoReadingsAreReadInTheOrderTheyWereTyped) {
     Win32Desktop desktop;
+    ForegroundEditor editor(desktop);
+    ASSERT_EQ(desktop.foregroundWindow(), reinterpret_cast<WindowId>(editor.window));
+    // Z, then Shift+B, then A, all before the program reads again.
+    SendForeign({{'Z', false},
+                 {'Z', true},
+                 {vk::LShift, false},
+                 {'B', false},
+                 {'B', true},
+                 {vk::LShift, true},
+                 {'A', false},
+                 {'A', true}});
+    EXPECT_EQ(ReadLetterPasses(desktop), "ZzBBAa");
+    EXPECT_EQ(editor.text(), L"zBa");
+}
+
+TEST(Win32Keys, APressGivesTheCharacterOfTheLayoutWithTheModifiersHeldAtIt) {
+    Win32Desktop desktop;
+    ForegroundEditor editor(desktop);
+    SendForeign({{vk::OemPeriod, false}, {vk::OemPeriod, true}});
+    SendForeign({{vk::LShift, false}, {'1', false}, {'1', true}, {vk::LShift, true}});
+    SendForeign({{vk::RShift, false}, {vk::Oem2, false}, {vk::Oem2, true}, {vk::RShift, true}});
+    std::string seen;
+    for (int pass = 0; pass < 2000 && seen.size() < 3; ++pass) {
+        desktop.doEvents(EventSite::LoopHead);
+        for (std::uint8_t key : {vk::OemPeriod, std::uint8_t('1'), vk::Oem2})
+            if (desktop.getAsyncKeyState(key) & 1) seen += desktop.pressedChar(key);
+        Sleep(1);
+    }
+    EXPECT_EQ(seen, ".!?");
+    EXPECT_EQ(desktop.pressedChar(vk::OemComma), '\0');
+}
+
+TEST(Win32Keys, ASyntheticKeyMovesTheStateThatThePollingReadsAndIsNoTyping) {
+    Win32Desktop desktop;
+    ForegroundEditor editor(desktop);
     constexpr std::uint8_t key = 0x87; // F24: no application reacts to it
     desktop.getAsyncKeyState(key);
     desktop.keyEvent(key, false);
-    desktop.doEvents(EventSite::Nested);
-    EXPECT_NE(desktop.getAsyncKeyState(key) & 0x8000, 0);
+    EXPECT_EQ(desktop.getAsyncKeyState(key), static_cast<std::int16_t>(0x8001));
     desktop.keyEvent(key, true);
-    desktop.doEvents(EventSite::Nested);
-    EXPECT_EQ(desktop.getAsyncKeyState(key) & 0x8000, 0);
+    EXPECT_EQ(desktop.getAsyncKeyState(key), 0);
+    // Its raw input comes back marked as the program's own, and is not served as a press.
+    for (int pass = 0; pass < 5; ++pass) {
+        editor.settle();
+        desktop.doEvents(EventSite::LoopHead);
+        EXPECT_EQ(desktop.getAsyncKeyState(key), 0);
+    }
+}
+
+TEST(Win32Input, ARunArrivesWholeAndCharactersWithoutAKeyAsThemselves) {
+    Win32Desktop desktop;
+    ForegroundEditor editor(desktop);
+    std::vector<InputEvent> run;
+    for (char c : std::string("CAF")) {
+        run.push_back({InputEvent::Kind::Key, static_cast<std::uint8_t>(c), false, 0});
+        run.push_back({InputEvent::Kind::Key, static_cast<std::uint8_t>(c), true, 0});
+    }
+    for (char c : std::string("\xE9 \x80\x93"))
+        run.push_back({InputEvent::Kind::Char, 0, false, c});
+    desktop.sendInput(run);
+    editor.settle();
+    EXPECT_EQ(editor.text(), L"caf\u00E9 \u20AC\u201C");
+    // The program's keys are its own: they read released, and not as typing.
+    for (std::uint8_t key : {std::uint8_t('C'), std::uint8_t('A'), std::uint8_t('F')})
+        EXPECT_EQ(desktop.getAsyncKeyState(key) & 0x8000, 0);
+    EXPECT_EQ(ReadLetterPasses(desktop), "");
+}
+
+TEST(Win32Input, WithAGapTheRunIsSentFromAThreadOfItsOwnAndStillInOrder) {
+    Win32Desktop desktop;
+    ForegroundEditor editor(desktop);
+    desktop.setSyntheticKeyGap(2);
+    std::vector<InputEvent> run;
+    for (char c : std::string("GAP")) {
+        run.push_back({InputEvent::Kind::Key, static_cast<std::uint8_t>(c), false, 0});
+        run.push_back({InputEvent::Kind::Key, static_cast<std::uint8_t>(c), true, 0});
+    }
+    run.push_back({InputEvent::Kind::Char, 0, false, '\xE9'});
+    desktop.sendInput(run);
+    desktop.keyEvent(vk::Space, false);
+    desktop.keyEvent(vk::Space, true);
+    desktop.sendInput(run);
+    for (int i = 0; i < 100 && editor.text().size() < 9; ++i) editor.settle();
+    EXPECT_EQ(editor.text(), L"gap\u00E9 gap\u00E9");
+}
+
+TEST(Win32Windows, AWindowsProgramIsItsExecutablesNameInLowerCase) {
+    Win32Desktop desktop;
+    ForegroundEditor editor(desktop);
+    EXPECT_EQ(desktop.windowProgram(reinterpret_cast<WindowId>(editor.window)), "test_win32");
+    EXPECT_EQ(desktop.windowProgram(0), "");
 }
 
 // The toggle must be the current one, also for a program that reads no keyboard messages.

@@ -149,7 +149,10 @@ xdotool key F9
 check "F9 typed in the editor turns the expander off" wait_window "Quibnote: -X->" 10
 xdotool key F9
 check "F9 again turns it back on" wait_window Quibnote 10
-sleep 1
+# The caption changes first; then the program pauses half a second and discards the letters
+# typed meanwhile. The pause runs at least 10,000 event steps, which take over a second under
+# Wine on a loaded machine, and the first F9's pause can still be running.
+sleep 3
 
 # --- Expansions typed by the program into the editor ---
 type_keys "abt"
@@ -170,6 +173,17 @@ else
     report "the clipboard is given back afterwards" 0 "$clip"
 fi
 clear_editor
+
+# --- Synthetic input in one run, and the program that owns a window ---
+probe send "Quibnote Test Editor" "Run 1 of café €“" >/dev/null
+expect_text "a run arrives whole, with characters no key types as themselves" "Run 1 of café €“"
+clear_editor
+got=$(probe program "Quibnote Test Editor")
+if [ "$got" = "program: qn-test-editor" ]; then
+    report "the editor's program is its executable's name" 1
+else
+    report "the editor's program is its executable's name" 0 "$got"
+fi
 
 # --- Calculate and paste: a copied selection, then the CPaste button clicked with the mouse ---
 type_keys "12 apples, 30 pears"

@@ -28,6 +28,24 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
 
 } // namespace
 
+std::string ProgramOfWindow(HWND window) {
+    DWORD process = 0;
+    if (!window || !GetWindowThreadProcessId(window, &process) || process == 0) return "";
+    const HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+    if (!handle) return "";
+    // The longest path the system has.
+    std::wstring path(32767, L'\0');
+    DWORD size = static_cast<DWORD>(path.size());
+    if (!QueryFullProcessImageNameW(handle, 0, path.data(), &size)) size = 0;
+    CloseHandle(handle);
+    path.resize(size);
+    std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+    if (name.empty()) return "";
+    CharLowerBuffW(name.data(), static_cast<DWORD>(name.size()));
+    if (name.ends_with(L".exe")) name.resize(name.size() - 4);
+    return Narrow(name);
+}
+
 bool BringToForeground(HWND window) {
     if (!window || !IsWindow(window)) return false;
     if (const HWND root = GetAncestor(window, GA_ROOT)) window = root;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Other applications' windows: the foreground, what lies under a point, pixels, activation by
@@ -24,6 +25,9 @@ struct WindowPixels {
 std::optional<std::uint32_t> ReadWindowPixel(WindowPixels& reader, HWND window, PixelPoint p);
 void ReleaseWindowPixels(WindowPixels& reader);
 
+// The name of the executable that runs the window, lower case, without the folder and ".exe";
+// "" when it cannot be known (a process of another user, say).
+std::string ProgramOfWindow(HWND window);
 // An exact title first, then the first title that begins with it; a minimized window is restored.
 bool ActivateByTitle(std::string_view title);
 // Opens a program or a document with the program the system associates with it.

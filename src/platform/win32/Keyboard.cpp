@@ -9,27 +9,22 @@ DWORD ForegroundThread() {
     return foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
 }
 
-} // namespace
-
-std::int16_t AsyncKeyState(std::uint8_t key) {
-    return GetAsyncKeyState(key);
+INPUT UnicodeInput(wchar_t c, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<WORD>(c);
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    input.ki.dwExtraInfo = kOwnInput;
+    return input;
 }
+
+} // namespace
 
 // Read directly, not while sharing the foreground thread's input state (AttachThreadInput): the
 // sharing ends with that thread's own record of held keys reset, so a Ctrl the user holds for
 // Ctrl+C would be lost to the application and the C typed as a letter.
 std::int16_t CurrentKeyState(std::uint8_t key) {
     return GetKeyState(key);
-}
-
-// As keybd_event(key, 0, flags, 0): the key code, scan code 0, flags 0 or KEYEVENTF_KEYUP.
-void SendKey(std::uint8_t key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = 0;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
 }
 
 // The layout is the one of the window that will receive the keys, so that a character above
@@ -41,7 +36,17 @@ std::int16_t KeyForCharacter(char c) {
     return VkKeyScanExW(wide[0], layout);
 }
 
-void SendMouseButton(MouseButton button, bool up) {
+INPUT KeyInput(std::uint8_t key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = 0;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.dwExtraInfo = kOwnInput;
+    return input;
+}
+
+INPUT MouseButtonInput(MouseButton button, bool up) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     switch (button) {
@@ -55,5 +60,27 @@ void SendMouseButton(MouseButton button, bool up) {
         input.mi.dwFlags = up ? MOUSEEVENTF_MIDDLEUP : MOUSEEVENTF_MIDDLEDOWN;
         break;
     }
-    SendInput(1, &input, sizeof input);
+    input.mi.dwExtraInfo = kOwnInput;
+    return input;
+}
+
+std::vector<INPUT> InputsOfRun(std::span<const InputEvent> events) {
+    std::vector<INPUT> inputs;
+    inputs.reserve(events.size() * 2);
+    for (const InputEvent& e : events) {
+        if (e.kind == InputEvent::Kind::Key) {
+            inputs.push_back(KeyInput(e.key, e.up));
+            continue;
+        }
+        const std::wstring wide = Wide(std::string_view(&e.ch, 1));
+        if (wide.size() != 1) continue;
+        inputs.push_back(UnicodeInput(wide[0], false));
+        inputs.push_back(UnicodeInput(wide[0], true));
+    }
+    return inputs;
+}
+
+void SendInputs(std::span<INPUT> inputs) {
+    if (inputs.empty()) return;
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

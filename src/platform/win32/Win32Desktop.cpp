@@ -54,9 +54,12 @@ Win32Desktop::Win32Desktop() {
         ReleaseDC(nullptr, screen);
     }
     QueryPerformanceFrequency(&state_.clockFrequency);
+    OpenRawKeyboard(state_.keyboard);
 }
 
 Win32Desktop::~Win32Desktop() {
+    StopSender(state_.sender);
+    CloseRawKeyboard(state_.keyboard);
     DestroyFormViews(state_);
     ReleaseWindowPixels(state_.pixels);
     for (auto& [colour, brush] : state_.brushes) DeleteObject(brush);
@@ -66,7 +69,7 @@ Win32Desktop::~Win32Desktop() {
 }
 
 std::int16_t Win32Desktop::getAsyncKeyState(std::uint8_t key) {
-    return AsyncKeyState(key);
+    return ReadKeyAsync(state_.keyboard, key, !SenderBusy(state_.sender));
 }
 
 std::int16_t Win32Desktop::getKeyState(std::uint8_t key) {
@@ -74,42 +77,30 @@ std::int16_t Win32Desktop::getKeyState(std::uint8_t key) {
 }
 
 void Win32Desktop::keyEvent(std::uint8_t key, bool up) {
-    SendKey(key, up);
+    NoteOwnKey(state_.keyboard, key, up);
+    SendOrQueue(state_.sender, {KeyInput(key, up)});
 }
 
 std::int16_t Win32Desktop::keyForChar(char c) {
     return KeyForCharacter(c);
 }
 
-// Each key as keyEvent sends it, and a character as itself (KEYEVENTF_UNICODE).
 void Win32Desktop::sendInput(std::span<const InputEvent> events) {
-    for (const InputEvent& e : events) {
-        if (e.kind == InputEvent::Kind::Key) {
-            SendKey(e.key, e.up);
-            continue;
-        }
-        const std::wstring wide = Wide(std::string_view(&e.ch, 1));
-        if (wide.size() != 1) continue;
-        INPUT input[2]{};
-        for (int i = 0; i < 2; ++i) {
-            input[i].type = INPUT_KEYBOARD;
-            input[i].ki.wScan = wide[0];
-            input[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
-        }
-        SendInput(2, input, sizeof(INPUT));
-    }
+    for (const InputEvent& e : events)
+        if (e.kind == InputEvent::Kind::Key) NoteOwnKey(state_.keyboard, e.key, e.up);
+    SendOrQueue(state_.sender, InputsOfRun(events));
 }
 
 void Win32Desktop::setSyntheticKeyGap(unsigned ms) {
-    syntheticKeyGapMs_ = ms;
+    SetSenderGap(state_.sender, ms);
 }
 
-char Win32Desktop::pressedChar(std::uint8_t) {
-    return 0;
+char Win32Desktop::pressedChar(std::uint8_t key) {
+    return ReadPressedChar(state_.keyboard, key);
 }
 
 void Win32Desktop::mouseButton(MouseButton button, bool up) {
-    SendMouseButton(button, up);
+    SendOrQueue(state_.sender, {MouseButtonInput(button, up)});
 }
 
 PixelPoint Win32Desktop::cursorPos() {
@@ -119,7 +110,7 @@ PixelPoint Win32Desktop::cursorPos() {
 }
 
 void Win32Desktop::setCursorPos(PixelPoint p) {
-    SetCursorPos(p.x, p.y);
+    MoveCursorOrQueue(state_.sender, {p.x, p.y});
 }
 
 WindowId Win32Desktop::foregroundWindow() {
@@ -146,8 +137,8 @@ bool Win32Desktop::activateWindowByTitle(std::string_view title) {
     return ActivateByTitle(title);
 }
 
-std::string Win32Desktop::windowProgram(WindowId) {
-    return {};
+std::string Win32Desktop::windowProgram(WindowId w) {
+    return ProgramOfWindow(AsWindow(w));
 }
 
 bool Win32Desktop::startProgram(std::string_view path) {
@@ -224,7 +215,10 @@ std::optional<std::size_t> Win32Desktop::textIndexAt(const Form& form, std::stri
 }
 
 int Win32Desktop::doEvents(EventSite site) {
-    return RunPendingEvents(state_, site);
+    const int open = RunPendingEvents(state_, site);
+    NoteMessagesRun(state_.keyboard);
+    if (site == EventSite::LoopHead) NoteLoopHead(state_.keyboard);
+    return open;
 }
 
 MsgAnswer Win32Desktop::messageBox(std::string_view text, std::string_view title,

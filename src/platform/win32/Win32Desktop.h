@@ -69,5 +69,4 @@ class Win32Desktop final : public Platform {
 
   private:
     Win32State state_;
-    unsigned syntheticKeyGapMs_ = 0;
 };

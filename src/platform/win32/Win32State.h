@@ -3,6 +3,8 @@
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "platform/win32/DesktopWindows.h"
+#include "platform/win32/InputSender.h"
+#include "platform/win32/RawKeyboard.h"
 #include "platform/win32/WinApi.h"
 
 #include <cstdint>
@@ -53,6 +55,8 @@ struct Win32State {
     std::map<int, HFONT> fonts;
     WindowPixels pixels;
     ULONGLONG lastSync = 0; // when the windows were last brought in step with the models
+    RawKeyboard keyboard;
+    InputSender sender;
 };
 
 // Twips of the program to pixels of the screen, and back, with the display's real resolution.

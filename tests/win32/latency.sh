@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The expansion latency on a Windows desktop under Wine. The user types "abt " COUNT times with
+# the real keyboard (xdotool, as in e2e.sh) into the test editor, and "about " replaces it each
+# time. From the editor's key log it takes two times: from the delimiter's key press to the last
+# key of the expansion, by the system's times of the two events (milliseconds; what the program
+# takes to see the key and send its answer), and from the delimiter reaching the editor to the
+# editor's text showing the whole expansion (what the user sees, with the editor's own work).
+# A measurement, not a test: it prints medians and 90th percentiles and passes no judgement.
+#
+#   tests/win32/latency.sh BUILD_DIR [COUNT]
+#
+# Needs DISPLAY and WINEPREFIX, as e2e.sh does (tools/windows-e2e.sh makes both).
+set -uo pipefail
+
+build=$(cd "$1" && pwd)
+count=${2:-40}
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+folder=$work/Quibnote
+editor_file=$work/editor.txt
+key_log=$work/keys.log
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+probe() { wine "$build/tests/win32/qn-probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+wait_window() { # TITLE SECONDS
+    for ((i = 0; i < $2 * 10; i++)); do
+        xdotool search --name "^$1\$" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+mkdir -p "$folder"
+cp "$build"/portable/Quibnote/* "$folder"/
+cp "$here/fixture/QNhForms.dta" "$folder/"
+wine "$build/tests/win32/qn-test-editor.exe" "$(winepath -w "$editor_file")" \
+    "$(winepath -w "$key_log")" >/dev/null 2>&1 &
+pids+=("$!")
+wait_window "Quibnote Test Editor" 30 || { echo "latency: no editor" >&2; exit 1; }
+(cd "$folder" && exec wine quibnote.exe) >/dev/null 2>&1 &
+pids+=("$!")
+wait_window Quibnote 30 || { echo "latency: quibnote.exe did not start" >&2; exit 1; }
+main_id=$(xdotool search --name '^Quibnote$' | head -1)
+probe activate "Quibnote Test Editor" >/dev/null
+sleep 1
+
+# Each key held 80 ms with 40 ms between keys, as e2e.sh types; then the expansion is waited
+# for, so that every delimiter finds the program idle.
+for ((n = 1; n <= count; n++)); do
+    xdotool keydown a sleep 0.08 keyup a sleep 0.04 keydown b sleep 0.08 keyup b sleep 0.04 \
+        keydown t sleep 0.08 keyup t sleep 0.04 keydown space sleep 0.08 keyup space
+    for ((i = 0; i < 30; i++)); do
+        [ "$(wc -c <"$editor_file")" -ge $((6 * n)) ] && break
+        sleep 0.1
+    done
+    sleep 0.3
+done
+probe close "$(xdotool getwindowname "$main_id")" >/dev/null
+
+# The user's space (the first after the user's T, not the program's own) starts a measurement;
+# the text reaching the length of n expansions ends it, and the latest key before that is the
+# expansion's last. The program's own keys are told by their mark, or (a program that marks
+# none) by coming while a measurement is open.
+awk '
+    $2 == "key" && $4 == 0 && $3 == 84 && !open { typed = 1 }
+    $2 == "key" && $4 == 0 && $3 == 32 && typed && !open {
+        n++; start = $1; pressed = $5; open = 1; typed = 0; next
+    }
+    $2 == "key" && open { last = $5 }
+    $2 == "text" && open && $3 == 6 * n { print last - pressed, ($1 - start) / 1000; open = 0 }
+' "$key_log" >"$work/times"
+summary() { # COLUMN NAME
+    cut -d' ' -f"$1" "$work/times" | sort -n | awk -v name="$2" -v asked="$count" '
+        { v[NR] = $1 }
+        END {
+            if (NR == 0) { print "latency: no expansion measured"; exit 1 }
+            printf "%s: %d of %d expansions, median %.1f ms, 90th percentile %.1f ms\n",
+                   name, NR, asked, v[int((NR + 1) / 2)], v[int(NR * 0.9 + 0.5)]
+        }'
+}
+summary 1 "delimiter to the last key sent"
+summary 2 "delimiter in the editor to the whole expansion shown"
