@@ -6,8 +6,8 @@
 #include <string_view>
 
 // Types a key script into whatever has the keyboard focus: ordinary characters as the keys
-// that produce them (through the clipboard when no key does), four-character key tokens such
-// as "{^c}", "{B3}" or "{X5}" as keys, chords, waits and mouse actions, and "{'...}" comments
-// not at all. Returns once the last key is sent and a borrowed clipboard is given back.
+// that produce them (as themselves when no key of the layout does, or only with Ctrl or Alt),
+// four-character key tokens such as "{^c}", "{B3}" or "{X5}" as keys, chords, waits and mouse
+// actions, and "{'...}" comments not at all. Keys go in uninterrupted runs, so the user's keys
+// land only before or after them; a run ends only at a wait, a mouse action or the script's end.
 void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script);
-void PerformKeyToken(Platform& p, KeyOutState& k, char c1, char c2);
