@@ -36,6 +36,8 @@ bool LoadStore(Core& core) {
 void LoadPrefs(Core& core) {
     PreferencesRead read = LoadPreferences(core.platform);
     core.prefs = std::move(read.prefs);
+    // Without the preference the desktop keeps its own gap, the one its applications need.
+    if (core.prefs.keyGapMs) core.platform.setSyntheticKeyGap(*core.prefs.keyGapMs);
     if (read.problems.empty()) return;
     std::string text;
     for (const std::string& problem : read.problems) text += problem + "\r\n";

@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -90,9 +91,32 @@ int HexValue(char c) {
     return IsDigit(c) ? c - '0' : c - 'A' + 10;
 }
 
-void Tap(Platform& p, std::uint8_t key) {
-    p.keyEvent(key, false);
-    p.keyEvent(key, true);
+// The events gathered for one uninterrupted run, sent when the script must wait, click or ends.
+struct Run {
+    std::vector<InputEvent> events;
+    // Keys a hold token pressed and nothing has let go of yet; let go of when the script ends,
+    // so the program never leaves a key down (and never waits for a release it would itself
+    // have to make).
+    std::set<std::uint8_t> held;
+};
+
+void Press(Run& run, std::uint8_t key, bool up) {
+    run.events.push_back({InputEvent::Kind::Key, key, up, 0});
+}
+
+void Tap(Run& run, std::uint8_t key) {
+    Press(run, key, false);
+    Press(run, key, true);
+}
+
+// The run's own key presses are read once it is sent, so that the next reading does not take
+// them for the user's typing.
+void Send(Platform& p, Run& run) {
+    if (run.events.empty()) return;
+    p.sendInput(run.events);
+    for (const InputEvent& e : run.events)
+        if (e.kind == InputEvent::Kind::Key && !e.up) PollKey(p, e.key);
+    run.events.clear();
 }
 
 void MouseToken(Platform& p, char c1, char c2) {
@@ -130,134 +154,106 @@ void MouseToken(Platform& p, char c1, char c2) {
     p.setCursorPos(pos);
 }
 
-// A character that no key gives goes in through the clipboard, borrowed for this call.
-struct ClipboardLoan {
-    bool inUse = false;
-    std::optional<std::string> saved;
-};
-
-void PasteCharacter(Platform& p, KeyOutState& k, char c, ClipboardLoan& loan) {
-    if (!loan.inUse) {
-        loan.saved = p.clipboardText();
-        const bool literal = k.literalMode;
-        k.literalMode = false;
-        TypeKeyScript(p, k, " {+L}{^c}{B1}");
-        k.literalMode = literal;
-    }
-    Pause(p, 0.01f);
-    p.clearClipboard();
-    Pause(p, 0.01f);
-    p.setClipboardText(std::string(1, c));
-    Pause(p, 0.01f);
-    loan.inUse = true;
-    p.keyEvent(vk::Control, false);
-    Tap(p, 'V');
-    PollKey(p, 'V');
-    p.keyEvent(vk::Control, true);
-    PollKey(p, vk::Control);
-}
-
-void TypeCharacter(Platform& p, KeyOutState& k, char c, ClipboardLoan& loan) {
+void TypeCharacter(Platform& p, Run& run, const KeyOutState& k, char c) {
     if (c == '\n') return;
     const std::int16_t scan = p.keyForChar(c);
-    // A character that needs Ctrl or Alt (AltGr on many layouts) is pasted: pressing only
+    // A character that needs Ctrl or Alt (AltGr on many layouts) goes as itself: pressing only
     // Shift for it, as a plain key press would, types a different character.
-    if (scan < 0 || (scan & 0x600) != 0) return PasteCharacter(p, k, c, loan);
+    if (scan < 0 || (scan & 0x600) != 0) {
+        run.events.push_back({InputEvent::Kind::Char, 0, false, c});
+        return;
+    }
     const auto key = static_cast<std::uint8_t>(scan & 0xFF);
     const bool shift = (scan & 0x100) != 0 && !(k.capsLock && c >= 'A' && c <= 'Z');
-    if (shift) p.keyEvent(vk::Shift, false);
-    Tap(p, key);
-    if (shift) p.keyEvent(vk::Shift, true);
-    PollKey(p, key);
-    PollKey(p, vk::Shift);
+    if (shift) Press(run, vk::Shift, false);
+    Tap(run, key);
+    if (shift) Press(run, vk::Shift, true);
 }
 
-// The keys a script pressed with a hold token ("{^+}") and has not let go of yet. The script
-// lets go of them when it ends: the program never stays holding a key, which its own waits for
-// a hotkey's release would wait for without end, and which would turn the user's next letters
-// into chords.
-using HeldKeys = std::set<std::uint8_t>;
+void ReleaseAll(Run& run, std::uint8_t generic, std::uint8_t left, std::uint8_t right) {
+    for (std::uint8_t key : {generic, left, right}) Press(run, key, true);
+}
 
-void PerformKeyToken(Platform& p, KeyOutState& k, char c1, char c2, HeldKeys& held) {
-    PollKey(p, vk::Shift);
-    PollKey(p, vk::LShift);
-    PollKey(p, vk::RShift);
+// Returns whether the token was a key, which the run takes; waits and mouse actions end the run.
+bool PerformKeyToken(Platform& p, Run& run, KeyOutState& k, char c1, char c2) {
     const bool shortWait = c1 == 'w';
     if (c1 == 'X' || c1 == 'x' || c1 == 'Y' || c1 == 'y' || c1 == 'M') {
+        Send(p, run);
         MouseToken(p, c1, c2);
-    } else if (c1 = Upper(c1); IsDigit(c1) && (IsDigit(c2) || (c2 >= 'A' && c2 <= 'F'))) {
-        const auto key = static_cast<std::uint8_t>(HexValue(c1) * 16 + HexValue(c2));
-        Tap(p, key);
-        PollKey(p, key);
+        return false;
+    }
+    if (c1 = Upper(c1); IsDigit(c1) && (IsDigit(c2) || (c2 >= 'A' && c2 <= 'F'))) {
+        Tap(run, static_cast<std::uint8_t>(HexValue(c1) * 16 + HexValue(c2)));
+        return true;
+    }
+    const std::uint8_t key = TokenKey(c1);
+    const bool modifier = IsModifierChar(c1);
+    std::uint8_t second = 0;
+    bool hold = false;
+    bool letGo = false;
+    int count = 1;
+    if (modifier) {
+        if (c2 >= 'A' && c2 <= 'Z')
+            second = TokenKey(c2);
+        else if (c2 == '+')
+            hold = true;
+        else if (c2 == '-')
+            letGo = true;
+        else if (c2 != ' ')
+            second = KeyOf(p.keyForChar(Upper(c2)));
+        k.keyTokenCorrection += 2;
     } else {
-        const std::uint8_t key = TokenKey(c1);
-        const bool modifier = IsModifierChar(c1);
-        std::uint8_t second = 0;
-        bool hold = false;
-        bool letGo = false;
-        int count = 1;
-        if (modifier) {
-            if (c2 >= 'A' && c2 <= 'Z')
-                second = TokenKey(c2);
-            else if (c2 == '+')
-                hold = true;
-            else if (c2 == '-')
-                letGo = true;
-            else if (c2 != ' ')
-                second = KeyOf(p.keyForChar(Upper(c2)));
-            k.keyTokenCorrection += 2;
-        } else {
-            count = IsDigit(c2) ? c2 - '0' : Upper(c2) - 55;
-            k.keyTokenCorrection += 4 - count;
-        }
+        count = IsDigit(c2) ? c2 - '0' : Upper(c2) - 55;
+        k.keyTokenCorrection += 4 - count;
+    }
+    if (shortWait || c1 == 'W') {
+        Send(p, run);
         for (int n = 0; n < count; ++n) {
-            if (shortWait) {
+            if (shortWait)
                 Pause(p, 0.01f);
-                continue;
-            }
-            if (c1 == 'W') {
+            else
                 p.sleepMs(500);
-                continue;
+        }
+        return false;
+    }
+    for (int n = 0; n < count; ++n) {
+        if (c1 == '!' || c1 == '?') {
+            Press(run, vk::Control, false);
+            Press(run, c1 == '!' ? vk::Shift : vk::Menu, false);
+        } else if (key && !letGo) {
+            Press(run, key, false);
+        }
+        if (second) Tap(run, second);
+        if (c1 == '!' || c1 == '?') {
+            ReleaseAll(run, vk::Shift, vk::LShift, vk::RShift);
+            ReleaseAll(run, vk::Control, vk::LControl, vk::RControl);
+            ReleaseAll(run, vk::Menu, vk::LMenu, vk::RMenu);
+        } else if (key && !hold) {
+            Press(run, key, true);
+            run.held.erase(key);
+        } else if (key) {
+            run.held.insert(key);
+        }
+        // Caps Lock toggles on its press; one held by the script is let go at once, since
+        // nobody else would, and the program's record follows it for the run's capitals.
+        if (key == vk::Capital && !letGo) {
+            if (hold) {
+                Press(run, key, true);
+                run.held.erase(key);
             }
-            if (c1 == '!' || c1 == '?') {
-                p.keyEvent(vk::Control, false);
-                p.keyEvent(c1 == '!' ? vk::Shift : vk::Menu, false);
-            } else if (key && !letGo) {
-                p.keyEvent(key, false);
-            }
-            if (second) Tap(p, second);
-            if (c1 == '!' || c1 == '?') {
-                ReleaseShiftKeys(p);
-                ReleaseCtrlKeys(p);
-                ReleaseAltKeys(p);
-            } else if (key && !hold) {
-                p.keyEvent(key, true);
-                held.erase(key);
-            } else if (key) {
-                held.insert(key);
-            }
-            if (second) PollKey(p, second);
-            if (key) PollKey(p, key);
+            k.capsLock = !k.capsLock;
         }
     }
-    WaitForTick(p, k, 0.5f);
-    if (c1 != '^') WaitForTick(p, k, 0.5f);
-}
-
-void LetGo(Platform& p, const HeldKeys& held) {
-    for (std::uint8_t key : held) {
-        p.keyEvent(key, true);
-        PollKey(p, key);
-    }
+    return true;
 }
 
 } // namespace
 
 void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
     const bool tokens = !k.literalMode;
-    ReleaseShiftKeys(p);
-    ClipboardLoan loan;
-    HeldKeys held;
+    Run run;
+    ReleaseAll(run, vk::Shift, vk::LShift, vk::RShift);
+    bool keyTokens = false;
     const std::size_t n = script.size();
     for (std::size_t i = 0; i < n; ++i) {
         const char c = script[i];
@@ -267,21 +263,16 @@ void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
                 continue;
             }
             if (script[i + 3] == '}') {
-                PerformKeyToken(p, k, script[i + 1], script[i + 2], held);
+                keyTokens = PerformKeyToken(p, run, k, script[i + 1], script[i + 2]) || keyTokens;
                 i += 3;
                 continue;
             }
         }
-        TypeCharacter(p, k, c, loan);
+        TypeCharacter(p, run, k, c);
     }
-    LetGo(p, held);
-    for (std::uint8_t key = vk::KeyA; key <= vk::KeyZ; ++key) PollKey(p, key);
-    if (loan.inUse) {
-        p.doEvents();
-        Pause(p, 0.01f);
-        p.clearClipboard();
-        Pause(p, 0.01f);
-        if (loan.saved) p.setClipboardText(*loan.saved);
-        PollKey(p, vk::Space);
-    }
+    for (std::uint8_t key : run.held) Press(run, key, true);
+    Send(p, run);
+    // Key tokens (a copy, a menu key) act on the application, which is given its moment before
+    // the caller goes on, as it was given one after each of them before runs.
+    if (keyTokens) WaitForTick(p, k, 0.5f);
 }

@@ -1,6 +1,8 @@
 #include "keyout/KeyScript.h"
 #include "platform/keys.h"
+#include "platform/sim/KeyboardLayout.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimTerminal.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +88,7 @@ TEST_F(KeyScriptTest, KeyTokenCorrectionCountsTokenCharactersThatWereNoKeystroke
     }
 }
 
-TEST_F(KeyScriptTest, UntypeableCharactersBorrowTheClipboardOnceAndGiveItBack) {
+TEST_F(KeyScriptTest, CharactersWithoutAPlainKeyGoAsThemselvesAndLeaveTheClipboardAlone) {
     sim.clipboard() = "kept";
     EXPECT_EQ(type("caf\xE9 \xA1"
                    "ole")
@@ -96,10 +98,21 @@ TEST_F(KeyScriptTest, UntypeableCharactersBorrowTheClipboardOnceAndGiveItBack) {
     EXPECT_EQ(sim.clipboard(), "kept");
     expectNoModifierDown();
 
+    // On the French layout '@' and '#' need AltGr: a press with Shift alone would type another.
+    sim.setLayout(FrLayout());
     sim.clipboard().reset();
     sim.document() = {};
-    EXPECT_EQ(type("\xB0").text, "\xB0");
+    EXPECT_EQ(type("a@b#\xB0").text, "a@b#\xB0");
     EXPECT_FALSE(sim.clipboard().has_value());
+    expectNoModifierDown();
+}
+
+TEST_F(KeyScriptTest, AnAccentedCharacterInTheTerminalSendsNoCtrlC) {
+    sim.setForegroundWindow(SimDesktop::kTerminal);
+    TypeKeyScript(sim, k, "caf\xE9 ");
+    const std::string text = TerminalText(sim.terminal());
+    EXPECT_NE(text.find("caf\xE9 "), std::string::npos) << text;
+    EXPECT_EQ(text.find("^C"), std::string::npos) << text;
 }
 
 TEST_F(KeyScriptTest, AHeldModifierActsUntilLetGoOrTheScriptEnds) {
