@@ -24,12 +24,32 @@ bool IsEditingKey(std::uint8_t key) {
 
 PassEnd ProcessBackspace(Core& core, bool shortening) {
     WordState& w = core.engine.word;
-    if (!w.currentWord.empty()) w.currentWord.pop_back();
+    ExpansionState& x = core.engine.expansion;
     if (!shortening) {
+        if (w.currentWord.empty()) {
+            // Only a delimiter or nothing went: the next letter starts a word.
+            w.wordStartCount = 0;
+        } else if (w.wordActive && x.highlightShown) {
+            // The Backspace took the selected suggestion, not a letter: the word stands.
+            x.highlightShown = false;
+            ResetDisplay(core);
+            return PassEnd::Processed;
+        } else if (w.wordActive) {
+            w.currentWord.pop_back();
+            if (w.wordStartCount > 1) w.wordStartCount -= 2;
+            if (!w.currentWord.empty()) {
+                LookUpWhileTyping(core);
+                return PassEnd::Processed;
+            }
+            w.wordStartCount = 0;
+        } else {
+            w.currentWord.pop_back();
+        }
         w.wordActive = false;
         ResetDisplay(core);
         return PassEnd::Processed;
     }
+    if (!w.currentWord.empty()) w.currentWord.pop_back();
     // The user's Backspace took away the selected suggestion; this one takes the letter.
     if (core.engine.expansion.highlightShown) TypeKeyScript(core.platform, core.out, "\b");
     ReleaseShiftKeys(core.platform);
@@ -100,6 +120,7 @@ PassEnd ProcessContinuingKey(Core& core, const PassReadings& k) {
     if (w.currentKey == vk::F6) core.windows.toggleQuibList();
     if (w.currentKey == vk::Back) return ProcessBackspace(core, shortening);
     if (!letter) {
+        if (w.currentKey == vk::Delete && w.currentWord.empty()) w.wordStartCount = 0;
         w.wordActive = false;
         ResetDisplay(core);
         return PassEnd::Processed;
