@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/Expander.h"
 #include "engine/Hotkeys.h"
+#include "engine/LookUp.h"
 #include "engine/PassReadings.h"
 #include "engine/WordAssembly.h"
 #include "keyout/KeyFlush.h"
@@ -68,7 +69,14 @@ void TrackTargetWindow(Core& core, std::uint16_t period) {
     ++e.passCounter;
     if (e.passCounter == 1) {
         const WindowId fg = p.foregroundWindow();
-        if (fg != e.target && !core.windows.isOwnWindow(fg)) e.target = fg;
+        if (fg != e.target && !core.windows.isOwnWindow(fg)) {
+            // The word typed so far stays behind in the window the user left.
+            if (e.target != 0) {
+                ResetWordState(core);
+                ResetDisplay(core);
+            }
+            e.target = fg;
+        }
         if (e.target == 0)
             e.target = p.windowFromPoint({p.screenWidthPixels() / 3, p.screenHeightPixels() / 3});
     }

@@ -24,12 +24,32 @@ bool IsEditingKey(std::uint8_t key) {
 
 PassEnd ProcessBackspace(Core& core, bool shortening) {
     WordState& w = core.engine.word;
-    if (!w.currentWord.empty()) w.currentWord.pop_back();
+    ExpansionState& x = core.engine.expansion;
     if (!shortening) {
+        if (w.currentWord.empty()) {
+            // Only a delimiter or nothing went: the next letter starts a word.
+            w.wordStartCount = 0;
+        } else if (w.wordActive && x.highlightShown) {
+            // The Backspace took the selected suggestion, not a letter: the word stands.
+            x.highlightShown = false;
+            ResetDisplay(core);
+            return PassEnd::Processed;
+        } else if (w.wordActive) {
+            w.currentWord.pop_back();
+            if (w.wordStartCount > 1) w.wordStartCount -= 2;
+            if (!w.currentWord.empty()) {
+                LookUpWhileTyping(core);
+                return PassEnd::Processed;
+            }
+            w.wordStartCount = 0;
+        } else {
+            w.currentWord.pop_back();
+        }
         w.wordActive = false;
         ResetDisplay(core);
         return PassEnd::Processed;
     }
+    if (!w.currentWord.empty()) w.currentWord.pop_back();
     // The user's Backspace took away the selected suggestion; this one takes the letter.
     if (core.engine.expansion.highlightShown) TypeKeyScript(core.platform, core.out, "\b");
     ReleaseShiftKeys(core.platform);
@@ -38,13 +58,41 @@ PassEnd ProcessBackspace(Core& core, bool shortening) {
     return PassEnd::Processed;
 }
 
+// The caret went somewhere the program did not follow, or a chord acted on the text: what is
+// typed next is not the word typed so far.
+void EndWordWithoutExpanding(Core& core) {
+    WordState& w = core.engine.word;
+    w.currentWord.clear();
+    w.wordStartCount = 0;
+    w.wordActive = false;
+    core.engine.expansion.armed = false;
+    ResetDisplay(core);
+}
+
+// The expander's own Alt hotkeys work on the word being typed, so they leave it standing.
+bool IsWordHotkey(const PassReadings& k, std::uint8_t key) {
+    return k.alt && !k.ctrl && (key == 'S' || key == 'D' || key == 'P' || key == 'C');
+}
+
+bool CaretMoved(Core& core, const PassReadings& k) {
+    if (k.leftButton) return true;
+    for (std::uint8_t key : {vk::Up, vk::Down, vk::Home, vk::End, vk::Prior, vk::Next})
+        if (PollKey(core.platform, key) != 0) return true;
+    return false;
+}
+
 PassEnd ProcessContinuingKey(Core& core, const PassReadings& k) {
     Platform& p = core.platform;
     WordState& w = core.engine.word;
     p.doEvents();
-    if (k.ctrl || k.alt) {
+    const char c = w.currentChar.size() == 1 ? w.currentChar[0] : '\0';
+    const bool letter = c >= 'a' && c <= 'z';
+    if (k.ctrl || k.alt || (k.leftWin && letter)) {
         if (k.ctrl) RunCtrlHotkeys(core);
         if (k.alt) RunAltHotkeys(core);
+        // A chord's letter belongs to no word, and what it did (select all, jump) leaves the
+        // caret where the next word is free to start.
+        if (letter && !IsWordHotkey(k, w.currentKey)) EndWordWithoutExpanding(core);
         return PassEnd::Stopped;
     }
     // Held down with no new press since the last reading: the press was already taken.
@@ -70,10 +118,9 @@ PassEnd ProcessContinuingKey(Core& core, const PassReadings& k) {
         TypeKeyScript(p, core.out, ".");
     }
     if (w.currentKey == vk::F6) core.windows.toggleQuibList();
-    const char c = w.currentChar.size() == 1 ? w.currentChar[0] : '\0';
-    const bool letter = c >= 'a' && c <= 'z';
     if (w.currentKey == vk::Back) return ProcessBackspace(core, shortening);
     if (!letter) {
+        if (w.currentKey == vk::Delete && w.currentWord.empty()) w.wordStartCount = 0;
         w.wordActive = false;
         ResetDisplay(core);
         return PassEnd::Processed;
@@ -97,6 +144,7 @@ PassEnd ProcessPassKey(Core& core, const PassReadings& k) {
     WordState& w = core.engine.word;
     const std::optional<ClassifiedKey> key = ClassifyKey(core, k);
     if (!key) {
+        if (CaretMoved(core, k)) EndWordWithoutExpanding(core);
         RunLookAhead(core);
         RunCaretSearch(core);
         w.currentKey = 0;

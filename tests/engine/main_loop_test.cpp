@@ -18,7 +18,7 @@ void Tap(SimDesktop& sim, std::int64_t at, std::uint8_t key) {
 TEST(MainLoop, FullSpeedNeverSleepsAndTheNormalCadenceSleepsOnceAPass) {
     Harness normal;
     normal.runFor(100'000);
-    EXPECT_GT(normal.sim.sleepCount(), 80); // one 1 ms sleep a pass
+    EXPECT_GT(normal.sim.sleepCount(), 75); // one 1 ms sleep a pass, besides its key readings
     EXPECT_LE(normal.sim.sleepCount(), 100);
 
     Harness fast;
