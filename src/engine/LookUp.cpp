@@ -57,15 +57,21 @@ void KeepMatch(Core& core, Match& m) {
     x.previewLength = m.previewLength;
 }
 
-void ShowNoMatch(Core& core) {
+// The panel hides or shows the given caption, back at its base width; the main window's caption
+// says what the word is now.
+void ClearPreview(Core& core, std::string_view panelCaption, std::string_view mainCaption) {
     if (core.options.usePanel) {
         if (PanelMayHide(core.options))
             core.windows.hidePanel();
         else
-            core.windows.setPanelCaption(" ");
+            core.windows.setPanelCaption(panelCaption);
     }
     if (core.engine.expansion.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
-    core.windows.setMainCaption(kCaption);
+    core.windows.setMainCaption(mainCaption);
+}
+
+void ShowNoMatch(Core& core) {
+    ClearPreview(core, " ", kCaption);
 }
 
 // Types the completion after the caret and leaves it selected, so the user's next key replaces
@@ -122,14 +128,7 @@ void ShowMatch(Core& core, const Match& m) {
 } // namespace
 
 void ResetDisplay(Core& core) {
-    if (core.options.usePanel) {
-        if (PanelMayHide(core.options))
-            core.windows.hidePanel();
-        else
-            core.windows.setPanelCaption("");
-    }
-    if (core.engine.expansion.previewLength > 11) core.windows.setPanelWidth(kPanelBaseWidth);
-    core.windows.setMainCaption(kCaptionInWord);
+    ClearPreview(core, "", kCaptionInWord);
 }
 
 void LookUpWhileTyping(Core& core) {
