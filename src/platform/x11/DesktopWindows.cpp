@@ -194,21 +194,30 @@ WindowId ActiveWindow(Connection& c) {
     return EndErrorTrap(c.display) ? 0 : client;
 }
 
+namespace {
+
+// Asks the window manager to activate the window, as a pager does for the user.
+void RequestActivation(Connection& c, WindowId w) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = static_cast<Window>(w);
+    e.xclient.message_type = c.atoms.netActiveWindow;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 2; // from a pager: the user asked for it
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(c.display, c.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(c.display);
+}
+
+} // namespace
+
 bool ActivateWindow(Connection& c, WindowId w) {
     if (w == 0) return false;
     BeginErrorTrap(c.display);
     const bool viewable = Viewable(c, static_cast<Window>(w));
     if (EndErrorTrap(c.display) || !viewable) return false;
     if (WindowManagerRunning(c)) {
-        XEvent e{};
-        e.xclient.type = ClientMessage;
-        e.xclient.window = static_cast<Window>(w);
-        e.xclient.message_type = c.atoms.netActiveWindow;
-        e.xclient.format = 32;
-        e.xclient.data.l[0] = 2; // from a pager: the user asked for it
-        e.xclient.data.l[1] = CurrentTime;
-        XSendEvent(c.display, c.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
-        XFlush(c.display);
+        RequestActivation(c, w);
         return true;
     }
     BeginErrorTrap(c.display);
@@ -228,15 +237,7 @@ bool RestoreAndActivateWindow(Connection& c, WindowId w) {
     // is sent at once (a window manager also deiconifies a window it is asked to activate);
     // without one the map above has already happened.
     if (WindowManagerRunning(c)) {
-        XEvent e{};
-        e.xclient.type = ClientMessage;
-        e.xclient.window = static_cast<Window>(w);
-        e.xclient.message_type = c.atoms.netActiveWindow;
-        e.xclient.format = 32;
-        e.xclient.data.l[0] = 2;
-        e.xclient.data.l[1] = CurrentTime;
-        XSendEvent(c.display, c.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
-        XFlush(c.display);
+        RequestActivation(c, w);
         return true;
     }
     return ActivateWindow(c, w);
