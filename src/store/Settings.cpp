@@ -88,14 +88,15 @@ std::string ColourText(std::uint32_t colour) {
     return std::to_string(static_cast<std::int32_t>(colour));
 }
 
-// Where the type code, the two characters before " Copyright", begins; npos when there is none,
-// or when a space is one of them: then the characters are a field, or its separator, of a line
-// with no code of its own, and a rebuilt line would read them so again.
+// Where the type code begins: the two characters before the first " Copyright" that has no space
+// among them; npos when there is none. One with a space is a field, or its separator, of a line
+// with no code there, which a rebuilt line would read so again; looking on past it keeps the code
+// of a line that holds the word more than once where a save of the line finds it too.
 std::size_t TypeCodeStart(std::string_view s) {
-    const std::size_t p = s.find(" Copyright");
-    if (p == std::string_view::npos || p < 2 || s[p - 2] == ' ' || s[p - 1] == ' ')
-        return std::string_view::npos;
-    return p - 2;
+    for (std::size_t p = s.find(" Copyright"); p != std::string_view::npos;
+         p = s.find(" Copyright", p + 1))
+        if (p >= 2 && s[p - 2] != ' ' && s[p - 1] != ' ') return p - 2;
+    return std::string_view::npos;
 }
 
 } // namespace
@@ -236,7 +237,7 @@ std::string BuildSettingsLine(const Options& o) {
 }
 
 std::string DatabaseTypeCode(std::string_view settingsLine) {
-    const std::size_t p = settingsLine.find(" Copyright");
-    if (p == std::string_view::npos || p < 2) return {};
-    return std::string(settingsLine.substr(p - 2, 2));
+    const std::size_t start = TypeCodeStart(settingsLine);
+    return start == std::string_view::npos ? std::string()
+                                           : std::string(settingsLine.substr(start, 2));
 }

@@ -46,5 +46,6 @@ Options ParseSettings(std::string_view line);
 // function wrote is that line again.
 std::string BuildSettingsLine(const Options& o);
 
-// The two characters before " Copyright" on the line ("--" is the Original database), or "".
+// The two characters before the first " Copyright" on the line that holds no space ("--" is the
+// Original database), or "".
 std::string DatabaseTypeCode(std::string_view settingsLine);

@@ -124,6 +124,9 @@ TEST(ParseSettings, ALineWithTooFewOrTooManyFieldsKeepsItsTypeCode) {
         {first21 + " 2 1 extra CU Copyright x", "2 1 extra CU Copyright x", true},
         {"0 0 0 -- Copyright x", " 0 -- Copyright x", false},
         {first21 + " 2 1 C1-- Copyright", "2 1 C1-- Copyright", true},
+        // The word in a field as well: the field is a number again, the code stays the code.
+        {"0 0 0 Copyright 2 3 4 5 6 7 0 8 9 0 0 0 0 0 0 0 3986882 2 1 -- Copyright",
+         "3986882 2 1 -- Copyright", true},
     };
     for (const auto& c : cases) {
         const Options o = ParseSettings(c.line);
@@ -208,4 +211,6 @@ TEST(DatabaseTypeCode, TheTwoCharactersBeforeCopyright) {
     EXPECT_EQ(DatabaseTypeCode("0 0 0 C1 Copyright"), "C1");
     EXPECT_EQ(DatabaseTypeCode("0 0 0"), "");
     EXPECT_EQ(DatabaseTypeCode(" Copyright"), "");
+    // A field before the code can hold the word too; the code is where a save finds it again.
+    EXPECT_EQ(DatabaseTypeCode("0 Copyright 0 -- Copyright"), "--");
 }
