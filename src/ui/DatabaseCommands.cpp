@@ -6,6 +6,7 @@
 #include "ui/App.h"
 #include "ui/ControlNames.h"
 #include "ui/Editor.h"
+#include "ui/Exit.h"
 #include "ui/FileDialogs.h"
 
 #include <string>
@@ -18,31 +19,6 @@ constexpr MsgButtons kOkCancel = MsgButtons::YesNoCancel;
 
 DatabaseType TypeInUse(const App& app) {
     return TypeOfDatabase(app.db.settingsLine);
-}
-
-void EndProgram(App& app) {
-    for (Form* f : OwnForms(app)) {
-        if (f->visible) app.platform.hideForm(*f);
-        f->open = false;
-    }
-}
-
-// The saving part of the exit sequence: the question about changed settings, then the save. False
-// when the save failed; the user has been told, and nothing may be switched.
-bool SaveSession(App& app) {
-    Platform& p = app.platform;
-    bool keepSettings = false;
-    if (app.db.settingsChanged)
-        keepSettings = p.messageBox("Save changes to settings made during this session?",
-                                    "Quibnote: Save Changes?", MsgButtons::YesNo,
-                                    MsgIcon::Question) == MsgAnswer::Yes;
-    if (!app.db.databaseChanged && !keepSettings) return true;
-    const FileStatus saved = SaveDatabase(p, app.db, app.options, keepSettings);
-    if (saved.ok) return true;
-    p.messageBox("Quibnote could not save your short forms and settings.\r\n" + saved.error +
-                     "\r\n\r\nThe database was not changed.",
-                 kTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-    return false;
 }
 
 // The database that a switch would load must be there, usable and of its type; otherwise the
@@ -74,7 +50,7 @@ void SwitchTo(App& app, DatabaseType to, std::string_view title, std::string_vie
     if (app.options.protectedMode || TypeInUse(app) == to) return;
     if (!WaitingDatabaseReady(app, to)) return;
     CloseEditor(app); // its suspension of the expander is no setting to save
-    if (!SaveSession(app)) return;
+    if (!SaveSession(app, "The database was not changed.")) return;
     if (p.messageBox(question, title, kOkCancel, MsgIcon::Information) != MsgAnswer::Yes) return;
     const FileStatus switched = SwitchDatabaseFiles(p, to);
     if (!switched.ok) {

@@ -5,8 +5,6 @@
 #include "ui/Geometry.h"
 #include "ui/Statistics.h"
 
-namespace {
-
 void EndProgram(App& app) {
     for (Form* f : OwnForms(app)) {
         if (f->visible) app.platform.hideForm(*f);
@@ -14,28 +12,28 @@ void EndProgram(App& app) {
     }
 }
 
-} // namespace
+bool SaveSession(App& app, std::string_view afterFailure) {
+    Platform& p = app.platform;
+    bool keepSettings = false;
+    if (app.db.settingsChanged)
+        keepSettings = p.messageBox("Save changes to settings made during this session?",
+                                    "Quibnote: Save Changes?", MsgButtons::YesNo,
+                                    MsgIcon::Question) == MsgAnswer::Yes;
+    if (!app.db.databaseChanged && !keepSettings) return true;
+    const FileStatus saved = SaveDatabase(p, app.db, app.options, keepSettings);
+    if (saved.ok) return true;
+    p.messageBox("Quibnote could not save your short forms and settings.\r\n" + saved.error +
+                     "\r\n\r\n" + std::string(afterFailure),
+                 "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+}
 
 void RunExitSequence(App& app) {
-    Platform& p = app.platform;
     CheckSizeAndPos(app);
     ShowStatisticsAtClose(app);
-    if (!app.options.protectedMode) {
-        bool keepSettings = false;
-        if (app.db.settingsChanged)
-            keepSettings = p.messageBox("Save changes to settings made during this session?",
-                                        "Quibnote: Save Changes?", MsgButtons::YesNo,
-                                        MsgIcon::Question) == MsgAnswer::Yes;
-        if (app.db.databaseChanged || keepSettings) {
-            const FileStatus saved = SaveDatabase(p, app.db, app.options, keepSettings);
-            if (!saved.ok) {
-                p.messageBox("Quibnote could not save your short forms and settings.\r\n" +
-                                 saved.error + "\r\n\r\nNothing was lost: Quibnote keeps running.",
-                             "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
-                return;
-            }
-        }
-    }
+    if (!app.options.protectedMode &&
+        !SaveSession(app, "Nothing was lost: Quibnote keeps running."))
+        return;
     EndProgram(app);
 }
 
