@@ -93,6 +93,8 @@ PassEnd ProcessContinuingKey(Core& core, const PassReadings& k) {
         // A chord's letter belongs to no word, and what it did (select all, jump) leaves the
         // caret where the next word is free to start.
         if (letter && !IsWordHotkey(k, w.currentKey)) EndWordWithoutExpanding(core);
+        // Still held after the modifier comes up, the key is the chord's, not a new press.
+        w.lastKey = w.currentKey;
         return PassEnd::Stopped;
     }
     // Held down with no new press since the last reading: the press was already taken.
