@@ -1,27 +1,10 @@
 #include "clip/ClipCase.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 
 namespace {
-
-// Windows-1252 puts most accented capitals 32 below their small letters; a few sit apart.
-char UpperChar(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
-        return static_cast<char>(u - 32);
-    switch (u) {
-    case 0x9A:
-        return '\x8A';
-    case 0x9C:
-        return '\x8C';
-    case 0x9E:
-        return '\x8E';
-    case 0xFF:
-        return '\x9F';
-    default:
-        return c;
-    }
-}
 
 char LowerChar(char c) {
     const auto u = static_cast<unsigned char>(c);
@@ -44,7 +27,7 @@ char LowerChar(char c) {
 // Accented small letters count too, so that a sentence beginning with one is not capitalized
 // at its second letter.
 bool IsSmallLetter(char c) {
-    return UpperChar(c) != c;
+    return UpperLetter(c) != c;
 }
 
 std::string LowerCase(std::string_view text) {
@@ -57,7 +40,7 @@ std::string LowerCase(std::string_view text) {
 
 std::string UpperCase(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), UpperChar);
+    std::transform(out.begin(), out.end(), out.begin(), UpperLetter);
     return out;
 }
 
@@ -77,7 +60,7 @@ std::string SentenceCase(std::string_view text) {
     for (std::size_t i = 0; i < out.size(); ++i) {
         const char c = out[i];
         if (capitalizeNext && IsSmallLetter(c)) {
-            out[i] = UpperChar(c);
+            out[i] = UpperLetter(c);
             capitalizeNext = false;
         }
         if (c == '.' || c == '?' || c == '!') capitalizeNext = true;

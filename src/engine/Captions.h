@@ -10,6 +10,8 @@ inline constexpr std::string_view kCaption = "Quibnote";
 inline constexpr std::string_view kCaptionInWord = "Quibnote -"; // a word is being typed
 inline constexpr std::string_view kCaptionOff = "Quibnote: -X->";
 inline constexpr std::string_view kPanelOff = ": -X->";
+// The expander is on but paused while the program in front is.
+inline constexpr std::string_view kCaptionPaused = "Quibnote: -X-> paused in this application";
 // The panel's label width with nothing long to show, in twips.
 inline constexpr int kPanelBaseWidth = 1935;
 

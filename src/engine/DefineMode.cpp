@@ -2,6 +2,7 @@
 
 #include "engine/Captions.h"
 #include "engine/Core.h"
+#include "engine/WordAssembly.h"
 #include "platform/text.h"
 
 namespace {
@@ -11,7 +12,7 @@ constexpr std::size_t kLongestDefinition = 100;
 void EnterDefineMode(Core& core) {
     WordState& w = core.engine.word;
     core.engine.defineMode = {false, w.currentWord};
-    w.currentWord.clear();
+    ClearWord(w);
     w.wordStartCount = 0;
     core.engine.expansion.armed = false;
     core.windows.setMainCaption(kCaptionDefine);
@@ -25,7 +26,7 @@ void EnterDefineMode(Core& core) {
 void BackToNormalMode(Core& core, std::int32_t wordStartCount) {
     WordState& w = core.engine.word;
     core.engine.defineMode = {};
-    w.currentWord.clear();
+    ClearWord(w);
     w.wordStartCount = wordStartCount;
     core.engine.expansion.armed = false;
     core.windows.setMainCaption(kCaptionInWord);

@@ -38,20 +38,34 @@ void CountFloatingPanelCycle(Core& core) {
 // The user's delimiter is already in the document after the short form: one Backspace takes it
 // back, the erase marks take back letters of the short form, the completion follows, and then
 // the delimiter again, except a backslash, which only asks for the expansion.
-void TypeExpansion(Core& core, const PassReadings& k) {
+struct ExpansionKeys {
+    std::string output; // the pending output as typed
+    bool retyped = true;
+    std::string script; // the output and the delimiter again
+};
+
+ExpansionKeys KeysOfExpansion(Core& core) {
+    ExpansionKeys keys;
+    keys.output = RenderForTyping(core.engine.expansion.pendingOutput, core.platform.localTime());
+    // An erase mark inside the completion erases as the leading ones do.
+    std::replace(keys.output.begin(), keys.output.end(), mark::Erase, '\b');
+    const std::string& delimiter = core.engine.word.currentChar;
+    keys.retyped = delimiter != "\\";
+    keys.script = keys.retyped ? keys.output + delimiter : keys.output;
+    return keys;
+}
+
+void TypeExpansion(Core& core, const PassReadings& k, const ExpansionKeys& keys) {
     Platform& p = core.platform;
     ExpansionState& x = core.engine.expansion;
-    const LocalTime now = p.localTime();
-    std::string output = RenderForTyping(x.pendingOutput, now);
-    // An erase mark inside the completion erases as the leading ones do.
-    std::replace(output.begin(), output.end(), mark::Erase, '\b');
     if (k.shift) {
         p.doEvents();
         ReleaseShiftKeys(p);
     }
-    const std::string delimiter = core.engine.word.currentChar;
-    const bool retyped = delimiter != "\\";
-    TypeKeyScript(p, core.out, retyped ? output + delimiter : output);
+    const std::string& output = keys.output;
+    const std::string& delimiter = core.engine.word.currentChar;
+    const bool retyped = keys.retyped;
+    TypeKeyScript(p, core.out, keys.script);
     ++core.stats.expansions;
     core.stats.keystrokesSaved += Length(output) - 2 * Length(x.eraseText) - 2 +
                                   (retyped ? Length(delimiter) : 0) - core.out.keyTokenCorrection;
@@ -96,7 +110,14 @@ bool RunDelimiterSequence(Core& core, const PassReadings& k) {
     if (x.armed) {
         const bool keptBack = (k.shift && (w.currentChar == " " || w.currentChar == "\t")) ||
                               w.currentKey == vk::Oem3 || spaced;
-        if (!keptBack && InNormalMode(core)) TypeExpansion(core, k);
+        const ExpansionKeys keys = KeysOfExpansion(core);
+        // A terminal takes Enter, Tab and control keys as commands: after Enter the shell has run
+        // the line with the short form before any expansion could reach it.
+        const bool commandKeys =
+            core.engine.targetProgram.terminal && SendsCommandKeys(keys.script, false);
+        // Nothing was used, so nothing is activated.
+        if (commandKeys) x.unflaggedRecordEnd = 0;
+        if (!keptBack && !commandKeys && InNormalMode(core)) TypeExpansion(core, k, keys);
         ClearPreview(core);
     }
     if (InNormalMode(core)) CheckVocabulary(core);

@@ -14,6 +14,7 @@
 // The word being assembled from the key readings of the main loop.
 struct WordState {
     std::string currentWord;        // lower-case letters since the last delimiter
+    std::string typedWord;          // the same letters with the capitals typed (Shift held)
     std::string previousWord;       // the current word at the last word boundary
     std::string currentChar = " ";  // this pass's key as text: "" for keys without a character
     std::string previousChar = " "; // the current character of the previous pass with a key
@@ -59,11 +60,20 @@ struct LookAheadState {
     std::size_t secondListNext = kNotStarted;
 };
 
+// The program of the target window as the desktop names it, and what the preferences make of
+// it: a terminal takes no command keys, and a paused program no expansions.
+struct TargetProgramState {
+    std::string name;
+    bool terminal = false;
+    bool paused = false;
+};
+
 // The engine's state for the whole run.
 struct EngineState {
     bool fastCadence = false;           // set while the floating panel is being positioned
     bool expanderToggleRequest = false; // the menu asked the off loop to turn the expander on
     WindowId target = 0;                // the window the program types into
+    TargetProgramState targetProgram;
     std::uint16_t passCounter = 0;
     bool editorOpen = false;
     // The keystroke detector of the expander-off loop.

@@ -2,6 +2,7 @@
 
 #include "engine/Captions.h"
 #include "engine/Core.h"
+#include "engine/TargetProgram.h"
 #include "keyout/Primitives.h"
 
 void TurnExpanderOffByKey(Core& core) {
@@ -33,4 +34,5 @@ void TurnExpanderOn(Core& core) {
     core.engine.expansion.floatingPanelCycle = 1;
     if (core.options.usePanel && core.options.panelAlwaysVisible) core.windows.showPanel();
     core.engine.expanderToggleRequest = false;
+    if (core.engine.targetProgram.paused) ShowPause(core);
 }

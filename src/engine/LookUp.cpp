@@ -21,8 +21,11 @@ MatchInput MatchInputOf(Core& core) {
             .firstLetter = w.firstLetter,
             .wordActive = w.wordActive,
             .capitalD = w.capitalD,
+            .typedWord = w.typedWord,
+            .keepCapitals = core.prefs.keepCapitals && !core.out.capsLock,
             .useLevel = o.useLevel,
-            .highlightDisplay = o.highlightDisplay,
+            // A terminal would take the selecting Shift+Left as keys of its line editor.
+            .highlightDisplay = o.highlightDisplay && !core.engine.targetProgram.terminal,
             .lookAheadInView = !core.windows.mainWindowMinimized() && o.lookAhead,
             .useLevelOverride = core.engine.expansion.useLevelOverride,
             .defineMode = !InNormalMode(core),

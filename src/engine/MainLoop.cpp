@@ -5,6 +5,7 @@
 #include "engine/Hotkeys.h"
 #include "engine/LookUp.h"
 #include "engine/PassReadings.h"
+#include "engine/TargetProgram.h"
 #include "engine/WordAssembly.h"
 #include "keyout/KeyFlush.h"
 #include "keyout/Primitives.h"
@@ -29,27 +30,34 @@ constexpr std::array<std::uint8_t, 65> kOffLoopKeys = [] {
     return keys;
 }();
 
+// What still works while the expander is off, or paused in the program in front: the typing
+// counted for the statistics, the clip hotkeys and the Quib List (F6 as the caller read it).
+void RunOffPass(Core& core, bool f6) {
+    Platform& p = core.platform;
+    if (CountKeystrokeWhileOff(core)) {
+        ++core.stats.charsTyped;
+        AccumulateTypingTime(core);
+    }
+    // A C or X still held after the capture belongs to the chord, not to the next pass.
+    if (IsCtrlDown(p) && RunCtrlHotkeys(core)) {
+        while (PollKey(p, 'C') != 0 || PollKey(p, 'X') != 0) {
+        }
+    }
+    if (IsAltDown(p)) RunCalculateHotkey(core);
+    if (f6) {
+        core.windows.toggleQuibList();
+        while (PollKey(p, vk::F6) != 0) {
+        }
+    }
+}
+
 // Returns when the expander has been turned on again, or false when the program must end.
 bool RunExpanderOffLoop(Core& core) {
     Platform& p = core.platform;
     while (p.doEvents(EventSite::LoopHead) > 0) {
         p.sleepMs(5);
         TrackTargetWindow(core, 10);
-        if (CountKeystrokeWhileOff(core)) {
-            ++core.stats.charsTyped;
-            AccumulateTypingTime(core);
-        }
-        // A C or X still held after the capture belongs to the chord, not to the next pass.
-        if (IsCtrlDown(p) && RunCtrlHotkeys(core)) {
-            while (PollKey(p, 'C') != 0 || PollKey(p, 'X') != 0) {
-            }
-        }
-        if (IsAltDown(p)) RunCalculateHotkey(core);
-        if (PollKey(p, vk::F6) != 0) {
-            core.windows.toggleQuibList();
-            while (PollKey(p, vk::F6) != 0) {
-            }
-        }
+        RunOffPass(core, PollKey(p, vk::F6) != 0);
         if (PollKey(p, vk::F9) != 0 || core.engine.expanderToggleRequest) {
             TurnExpanderOn(core);
             FlushLetterKeys(core.platform);
@@ -68,6 +76,7 @@ void TrackTargetWindow(Core& core, std::uint16_t period) {
     EngineState& e = core.engine;
     ++e.passCounter;
     if (e.passCounter == 1) {
+        const WindowId before = e.target;
         const WindowId fg = p.foregroundWindow();
         if (fg != e.target && !core.windows.isOwnWindow(fg)) {
             // The word typed so far stays behind in the window the user left.
@@ -79,6 +88,7 @@ void TrackTargetWindow(Core& core, std::uint16_t period) {
         }
         if (e.target == 0)
             e.target = p.windowFromPoint({p.screenWidthPixels() / 3, p.screenHeightPixels() / 3});
+        if (e.target != before) NoteTargetProgram(core);
     }
     if (e.passCounter >= period) e.passCounter = 0;
 }
@@ -127,6 +137,8 @@ void RunMainLoop(Core& core) {
         if (!core.options.expanderOn || k.f9) {
             if (core.options.expanderOn) TurnExpanderOffByKey(core);
             if (!RunExpanderOffLoop(core)) return;
+        } else if (core.engine.targetProgram.paused) {
+            RunOffPass(core, k.f6);
         } else {
             RunPanelHotkeys(core, k);
             // What the pass typed may have pressed Caps Lock; the flag follows the keyboard again.

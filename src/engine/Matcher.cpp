@@ -1,5 +1,6 @@
 #include "engine/Matcher.h"
 
+#include "engine/TypedCapitals.h"
 #include "platform/text.h"
 #include "store/Database.h"
 #include "store/Markers.h"
@@ -83,11 +84,20 @@ Match MatchWord(const std::array<std::string, 26>& groups, GroupOrders& orders,
 
     m.outcome = MatchOutcome::Armed;
     if (in.capitalD && tail == kErasedAnd) tail = kErasedCapitalAnd;
-    std::string_view shownWord = in.word;
+    const bool keptCapitals = in.keepCapitals && in.typedWord.size() == in.word.size();
+    std::string_view shownWord = keptCapitals ? in.typedWord : in.word;
     while (!tail.empty() && tail.front() == mark::Erase) {
         tail.remove_prefix(1);
         m.eraseText += '\b';
         if (!shownWord.empty()) shownWord.remove_suffix(1);
+    }
+    std::string cased;
+    if (keptCapitals) {
+        Capitals capitals = CapitalsOf(in.typedWord);
+        // A first letter the record keeps stands in the document as the user typed it.
+        if (capitals == Capitals::First && !shownWord.empty()) capitals = Capitals::AsStored;
+        cased = WithCapitals(tail, capitals);
+        tail = cased;
     }
     // The next record begins with the word: a longer short form continues it.
     if (hasNext && !group.substr(nextStart).starts_with(in.word)) m.endOfListMark = kEndOfListMark;

@@ -20,6 +20,10 @@ struct MatchInput {
     char firstLetter = 'a';  // selects the letter group
     bool wordActive = false; // the word began at a boundary, so it is looked up
     bool capitalD = false;   // the last letter was d typed with Shift
+    // The word's letters with the capitals the user typed, and whether the expansion takes
+    // them over (the option is on and Caps Lock, which capitalises on its own, is off).
+    std::string_view typedWord = {};
+    bool keepCapitals = false;
     // The options.
     int useLevel = 0; // short forms of up to this many letters are in use; 9 all of them
     bool highlightDisplay = false; // the suggestion is typed after the caret

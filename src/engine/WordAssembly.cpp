@@ -18,6 +18,11 @@
 
 namespace {
 
+void PopLetter(WordState& w) {
+    w.currentWord.pop_back();
+    if (!w.typedWord.empty()) w.typedWord.pop_back();
+}
+
 bool IsEditingKey(std::uint8_t key) {
     return key == vk::Back || key == vk::Left || key == vk::Right || key == vk::Delete;
 }
@@ -35,7 +40,7 @@ PassEnd ProcessBackspace(Core& core, bool shortening) {
             ResetDisplay(core);
             return PassEnd::Processed;
         } else if (w.wordActive) {
-            w.currentWord.pop_back();
+            PopLetter(w);
             if (w.wordStartCount > 1) w.wordStartCount -= 2;
             if (!w.currentWord.empty()) {
                 LookUpWhileTyping(core);
@@ -43,13 +48,13 @@ PassEnd ProcessBackspace(Core& core, bool shortening) {
             }
             w.wordStartCount = 0;
         } else {
-            w.currentWord.pop_back();
+            PopLetter(w);
         }
         w.wordActive = false;
         ResetDisplay(core);
         return PassEnd::Processed;
     }
-    if (!w.currentWord.empty()) w.currentWord.pop_back();
+    if (!w.currentWord.empty()) PopLetter(w);
     // The user's Backspace took away the selected suggestion; this one takes the letter.
     if (core.engine.expansion.highlightShown) TypeKeyScript(core.platform, core.out, "\b");
     ReleaseShiftKeys(core.platform);
@@ -62,7 +67,7 @@ PassEnd ProcessBackspace(Core& core, bool shortening) {
 // typed next is not the word typed so far.
 void EndWordWithoutExpanding(Core& core) {
     WordState& w = core.engine.word;
-    w.currentWord.clear();
+    ClearWord(w);
     w.wordStartCount = 0;
     w.wordActive = false;
     core.engine.expansion.armed = false;
@@ -135,6 +140,7 @@ PassEnd ProcessContinuingKey(Core& core, const PassReadings& k) {
         ResetLookAhead(core);
     }
     w.currentWord += c;
+    w.typedWord += k.shift ? static_cast<char>(c - 'a' + 'A') : c;
     core.engine.expansion.highlightShown = false;
     LookUpWhileTyping(core);
     return PassEnd::Processed;
@@ -174,8 +180,13 @@ void ApplyWordBoundary(Core& core) {
         (c == "." || c == "\\" || (c == "'" && before != " " && before != "\t" && before != "\r"));
     if (!continuesWord) w.wordStartCount = 0;
     w.previousWord = w.currentWord;
-    w.currentWord.clear();
+    ClearWord(w);
     core.windows.setMainCaption(w.wordStartCount == 0 ? kCaption : kCaptionInWord);
+}
+
+void ClearWord(WordState& w) {
+    w.currentWord.clear();
+    w.typedWord.clear();
 }
 
 void ResetWordState(Core& core) {
@@ -185,7 +196,7 @@ void ResetWordState(Core& core) {
     w.lastKey = 0;
     w.wordStartCount = 0;
     // The word typed before the expander went off is gone from view: it must not prefix the next.
-    w.currentWord.clear();
+    ClearWord(w);
     w.wordActive = false;
     core.engine.expansion.armed = false;
 }

@@ -3,6 +3,7 @@
 #include "engine/PassReadings.h"
 
 struct Core;
+struct WordState;
 
 // How far a pass of the main loop got with its key.
 enum class PassEnd {
@@ -18,6 +19,9 @@ PassEnd ProcessPassKey(Core& core, const PassReadings& k);
 // The end of a word: the current word is emptied, and the word-start count starts again except
 // where the delimiter continues a word (a period, a backslash, an apostrophe inside a word).
 void ApplyWordBoundary(Core& core);
+
+// No letters in the word (its typed capitals go with them).
+void ClearWord(WordState& w);
 
 // As after a delimiter that came long ago: no word, nothing armed, no key to guard against.
 void ResetWordState(Core& core);

@@ -247,10 +247,44 @@ bool PerformKeyToken(Platform& p, Run& run, KeyOutState& k, char c1, char c2) {
     return true;
 }
 
+// A token that only waits, erases, or moves the caret along the line.
+bool EditsOrWaits(char c1) {
+    if (c1 == 'w' || c1 == 'W') return true;
+    const std::uint8_t key = TokenKey(Upper(c1));
+    return key == vk::Back || key == vk::Delete || key == vk::Left || key == vk::Right ||
+           key == vk::Home || key == vk::End;
+}
+
 } // namespace
+
+bool SendsCommandKeys(std::string_view script, bool literal) {
+    const std::size_t n = script.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = script[i];
+        if (!literal && c == '{' && i + 3 < n) {
+            if (script[i + 1] == '\'') {
+                while (i < n - 1 && script[i] != '}') ++i;
+                continue;
+            }
+            if (script[i + 3] == '}') {
+                if (!EditsOrWaits(script[i + 1])) return true;
+                i += 3;
+                continue;
+            }
+        }
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\b' && c != '\n') || u == 0x7F) return true;
+    }
+    return false;
+}
 
 void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
     const bool tokens = !k.literalMode;
+    if (k.terminalWindow != 0 && p.foregroundWindow() == k.terminalWindow &&
+        SendsCommandKeys(script, !tokens)) {
+        p.beep();
+        return;
+    }
     Run run;
     ReleaseAll(run, vk::Shift, vk::LShift, vk::RShift);
     bool keyTokens = false;

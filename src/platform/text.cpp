@@ -104,3 +104,22 @@ std::string Cp1252FromUtf16(std::u16string_view utf16) {
     }
     return out;
 }
+
+// Windows-1252 puts most accented capitals 32 below their small letters; a few sit apart.
+char UpperLetter(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
+        return static_cast<char>(u - 32);
+    switch (u) {
+    case 0x9A:
+        return '\x8A';
+    case 0x9C:
+        return '\x8C';
+    case 0x9E:
+        return '\x8E';
+    case 0xFF:
+        return '\x9F';
+    default:
+        return c;
+    }
+}

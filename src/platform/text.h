@@ -10,6 +10,9 @@ std::string Cp1252FromUtf8(std::string_view utf8);
 std::u16string Utf16FromCp1252(std::string_view cp1252);
 std::string Cp1252FromUtf16(std::u16string_view utf16);
 
+// A small letter's capital (accented letters too); any other character as it is.
+char UpperLetter(char c);
+
 // The marks of stored expansions, as Windows-1252 bytes.
 namespace mark {
 inline constexpr char Erase = '\xA1';     // inverted exclamation mark

@@ -184,6 +184,9 @@ MenuItem OptionsMenu() {
                 {
                     Item(kMnuExpandOffOn, "ExpSw"),
                     Item(kMnuLookAheadOffOn, "LASw"),
+                    Item(kMnuKeepCase, "&Keep the capitals I type"),
+                    // Refreshed with the name of the program in front.
+                    Item(kMnuPauseHere, "Paus&e in this application"),
                     // Refreshed to "Use small Quibnote window".
                     Item(kMnuSmallWindow, "Small Size Window"),
                     Item(kMnuStartMin, "Start Quibnote Minimized"),

@@ -1,7 +1,9 @@
 #include "ui/OptionsMenu.h"
 
 #include "engine/Expander.h"
+#include "engine/TargetProgram.h"
 #include "keyout/KeyFlush.h"
+#include "store/KnownPrograms.h"
 #include "store/Preferences.h"
 #include "ui/App.h"
 #include "ui/ColorDialog.h"
@@ -10,6 +12,8 @@
 #include "ui/MainWindow.h"
 
 namespace {
+
+constexpr std::string_view kPauseHereCaption = "Paus&e in this application";
 
 // The use-level entries, from only the activated short forms to all of them.
 constexpr std::pair<std::string_view, int> kUseLevels[] = {
@@ -48,6 +52,37 @@ void ToggleProtectedMode(App& app) {
     app.db.databaseChanged = true;
 }
 
+// The preferences take the change only once QNPrefs.ini holds it, so that what the menu shows
+// is what the next start reads; otherwise the user is told and nothing changes.
+bool SavePreferenceChange(App& app, Preferences changed, std::string_view what) {
+    const FileStatus saved = SavePreferences(app.platform, changed);
+    if (!saved.ok) {
+        app.platform.messageBox("Quibnote could not save the preference in " +
+                                    std::string(PreferencesFileName) + ", so " + std::string(what) +
+                                    " is as it was.\r\n" + saved.error,
+                                "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    app.prefs = std::move(changed);
+    return true;
+}
+
+void ToggleKeepCapitals(App& app) {
+    Preferences changed = app.prefs;
+    changed.keepCapitals = !changed.keepCapitals;
+    SavePreferenceChange(app, std::move(changed), "keeping the capitals");
+}
+
+// The program in front is the one the expander types into: the user's own windows, where the
+// menu is chosen, never count.
+void TogglePauseHere(App& app) {
+    const std::string& program = app.engine.targetProgram.name;
+    if (program.empty()) return;
+    if (SavePreferenceChange(app, WithPauseToggled(app.prefs, program),
+                             "the pause in this application"))
+        NoteTargetProgram(app);
+}
+
 // The desktop's entry first, then the preference; when the preference cannot be saved the entry
 // is put back, so that the menu, the file and the desktop never disagree after a restart.
 void ToggleStartAtLogin(App& app) {
@@ -63,18 +98,8 @@ void ToggleStartAtLogin(App& app) {
     }
     Preferences changed = app.prefs;
     changed.startAtLogin = on;
-    const FileStatus saved = SavePreferences(p, changed);
-    if (!saved.ok) {
+    if (!SavePreferenceChange(app, std::move(changed), "the start at login"))
         static_cast<void>(p.setStartAtLogin(!on));
-        p.messageBox("Quibnote could not save the preference in " +
-                         std::string(PreferencesFileName) +
-                         ", so the start at login is as it "
-                         "was.\r\n" +
-                         saved.error,
-                     "Quibnote", MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
-    app.prefs = std::move(changed);
 }
 
 } // namespace
@@ -101,6 +126,13 @@ void RefreshOptionsMenu(App& app) {
         Check(app, s.name, s.checked);
     }
     Check(app, kMnuStartAtLogin, app.prefs.startAtLogin);
+    Check(app, kMnuKeepCase, app.prefs.keepCapitals);
+    const TargetProgramState& front = app.engine.targetProgram;
+    if (MenuItem* item = FindMenuItem(app.frmKeyvane, kMnuPauseHere))
+        item->caption = std::string(kPauseHereCaption) +
+                        (front.name.empty() ? std::string() : " (" + front.name + ")");
+    Check(app, kMnuPauseHere, front.paused);
+    Enable(app, kMnuPauseHere, !front.name.empty());
     Check(app, kMnuSmall, o.fontSize == 8);
     Check(app, kMnuMedium, o.fontSize == 10);
     Check(app, kMnuLarge, o.fontSize != 8 && o.fontSize != 10);
@@ -124,6 +156,8 @@ void AddOptionsMenuHandlers(Handlers& h) {
     h.menus.emplace(kMnuLookAheadOffOn, ToggleLookAhead);
     h.menus.emplace(kMnuStartMin, [](App& app) { Flip(app, app.options.startMinimized); });
     h.menus.emplace(kMnuStartAtLogin, ToggleStartAtLogin);
+    h.menus.emplace(kMnuKeepCase, ToggleKeepCapitals);
+    h.menus.emplace(kMnuPauseHere, TogglePauseHere);
     h.menus.emplace(kMnuCSFullSpeed, [](App& app) { Flip(app, app.options.fullSpeed); });
     h.menus.emplace(kMnuTagOnOff, [](App& app) { Flip(app, app.options.activateUsedWords); });
     h.menus.emplace(kMnuActiveOnlyDisp, ToggleActiveOnly);

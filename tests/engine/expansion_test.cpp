@@ -39,7 +39,7 @@ TEST(Expansion, TheShortFormIsReplacedAndTheKeystrokesSavedAreCounted) {
         {"sy ", "Sincerely yours,\n\nJo ", 1, 18},
         {"lb ", "Line one\nLine two ", 1, 15},
         {"D ", "And ", 1, 2},
-        {"ABT ", "about ", 1, 2},
+        {"ABT ", "ABOUT ", 1, 2}, // the capitals typed are kept
         {"abt2 ", "abt2 ", 0, 0},
         {"2abt ", "2abt ", 0, 0},
         // A period and an apostrophe inside a word keep the word going; after a space a quote

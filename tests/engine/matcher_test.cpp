@@ -1,6 +1,8 @@
 #include "engine/Matcher.h"
+#include "engine/TypedCapitals.h"
 #include "store/DatabaseFile.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -129,6 +131,55 @@ TEST_F(Matcher, ACapitalDCapitalisesOnlyTheAndOfD) {
         EXPECT_EQ(m.pendingOutput, c.keys) << c.word << c.capitalD;
         EXPECT_EQ(m.fullPreview, c.fullPreview) << c.word << c.capitalD;
     }
+}
+
+// The capitals the user typed carry over: a capital first letter gives a capital first letter
+// (the user's own when the record keeps it), all capitals give capitals. Markers and key tokens
+// keep their letters; without the option, or typed otherwise, the expansion is as stored.
+TEST_F(Matcher, TheCapitalsTypedCarryOverToThePlainTextOfTheExpansion) {
+    const struct {
+        const char* typed;
+        bool keep;
+        const char* keys;
+        const char* fullPreview;
+    } cases[] = {
+        {"Abt", true, "\b\b\b\bAbout", "About"},
+        {"ABT", true, "\b\b\b\bABOUT", "ABOUT"},
+        {"Abt", false, "\b\b\b\babout", "about"},
+        {"aBT", true, "\b\b\b\babout", "about"},
+        {"AbT", true, "\b\b\b\bAbout", "About"},
+        {"Ot", true, "\bher", "Other"}, // the user's O stands first
+        {"OT", true, "\bHER", "OTHER"},
+        {"D", true, "\b\bAnd", "And"},
+        {"SCR", true, "\b\b\b\bDONE`~{+L}~", "DONE`~{+L}~"},
+        {"Scr", true, "\b\b\b\bDone`~{+L}~", "Done`~{+L}~"},
+        {"DT", true, "\b\b\b`~dt:dd/mm/yyyy~", "`~dt:dd/mm/yyyy~"},
+        {"RGDS", true, "\b\b\b\b\bREGARDS`~{'signature}~", "REGARDS`~{'signature}~"},
+        {"TB", true, "\b\b\bONE///TWO", "ONE///TWO"},
+    };
+    for (const auto& c : cases) {
+        std::string word(c.typed);
+        for (char& ch : word) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        MatchInput in = Word(word);
+        in.typedWord = c.typed;
+        in.keepCapitals = c.keep;
+        const Match m = look(in);
+        EXPECT_EQ(m.pendingOutput, c.keys) << c.typed << c.keep;
+        EXPECT_EQ(m.fullPreview, c.fullPreview) << c.typed << c.keep;
+    }
+}
+
+// Capitals go to letters of the plain text only, accented ones too; a key token or comment
+// outside a marker is code as well, and an expansion that opens with code gets no first capital.
+TEST(TypedCapitals, OnlyThePlainTextOfACompletionTakesCapitals) {
+    EXPECT_EQ(WithCapitals("caf\xE9 {^c} {'note x} na\xEFve", Capitals::All),
+              "CAF\xC9 {^c} {'note x} NA\xCFVE");
+    EXPECT_EQ(WithCapitals("cafe\xA1\xE9", Capitals::All), "CAFE\xA1\xC9");
+    EXPECT_EQ(WithCapitals("\xE9t\xE9", Capitals::First), "\xC9t\xE9");
+    EXPECT_EQ(WithCapitals("{'note}abc", Capitals::First), "{'note}abc");
+    EXPECT_EQ(WithCapitals("`~dt:dddd~ it", Capitals::First), "`~dt:dddd~ it");
+    EXPECT_EQ(CapitalsOf("A"), Capitals::First);
+    EXPECT_EQ(CapitalsOf(""), Capitals::AsStored);
 }
 
 // " <" says no longer short form continues the word: the record is its group's last, or the next

@@ -115,6 +115,40 @@ TEST_F(KeyScriptTest, AnAccentedCharacterInTheTerminalSendsNoCtrlC) {
     EXPECT_EQ(text.find("^C"), std::string::npos) << text;
 }
 
+// Into a known terminal a script goes whole when it is text, Backspaces and caret moves, and not
+// at all (a beep instead) when any key of it would be a command there; other windows take all.
+TEST_F(KeyScriptTest, ATerminalGetsNoScriptThatSendsACommandKey) {
+    const struct {
+        const char* script;
+        bool literal;
+        bool commands;
+    } cases[] = {
+        {"caf\xE9\b\b{B2}{L1}{R1}{H1}{E1}{C1}{w1}{'note}\n", false, false},
+        {"line\r", false, true},
+        {"a\tb", false, true},
+        {"\x1B", false, true},
+        {"{^c}", false, true},
+        {"{N1}", false, true},
+        {"{T1}", false, true},
+        {"{1B}", false, true},
+        {"{U1}", false, true},
+        {"{Ml}", false, true},
+        {"{^c}", true, false}, // literal: braces are characters
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SendsCommandKeys(c.script, c.literal), c.commands) << c.script;
+
+    sim.setForegroundWindow(SimDesktop::kTerminal);
+    k.terminalWindow = SimDesktop::kTerminal;
+    TypeKeyScript(sim, k, "ls{^c}");
+    TypeKeyScript(sim, k, "pwd\r");
+    TypeKeyScript(sim, k, "ab\bc");
+    EXPECT_EQ(TerminalText(sim.terminal()), "ac");
+    EXPECT_EQ(sim.takeMessages(), std::vector<std::string>({"(beep)", "(beep)"}));
+    sim.setForegroundWindow(SimDesktop::kDocument);
+    EXPECT_EQ(type("x\ry").text, "x\ny");
+}
+
 TEST_F(KeyScriptTest, AHeldModifierActsUntilLetGoOrTheScriptEnds) {
     // Ctrl held over "a" selects everything, so the "x" replaces it.
     sim.document().text = "old";

@@ -1,4 +1,5 @@
 #include "FakeFiles.h"
+#include "store/KnownPrograms.h"
 #include "store/Preferences.h"
 
 #include <gtest/gtest.h>
@@ -50,4 +51,43 @@ TEST(Preferences, ABadLineIsNamedAndTheRestIsUsed) {
     EXPECT_NE(read.problems[3].find("line 5 (just words): it is not of the form key=value"),
               std::string::npos);
     EXPECT_NE(read.problems[4].find("line 6"), std::string::npos);
+}
+
+// The desktops name programs in their own ways: Windows by the executable, X11 by the window
+// class; the user's terminal= lines add to the built-in terminals, matched the same way.
+TEST(KnownPrograms, TerminalsAreKnownByNameWhateverTheCaseOrExtension) {
+    Preferences prefs;
+    prefs.terminals = {"MLterm.exe"};
+    const struct {
+        const char* program;
+        bool terminal;
+    } cases[] = {
+        {"windowsterminal", true},
+        {"WindowsTerminal.exe", true},
+        {"cmd.exe", true},
+        {"conhost", true},
+        {"xterm", true},
+        {"urxvt", true},
+        {"gnome-terminal-server", true},
+        {"terminal", true},
+        {"mlterm", true},
+        {"document", false},
+        {"notepad.exe", false},
+        {"", false},
+        {"terminal.exe.bak", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsTerminalProgram(prefs, c.program), c.terminal) << c.program;
+}
+
+TEST(KnownPrograms, PausingTogglesOneProgramAndKeepsTheOthers) {
+    Preferences prefs;
+    prefs.pausedPrograms = {"notepad"};
+    prefs = WithPauseToggled(prefs, "Mousepad");
+    EXPECT_TRUE(IsPausedProgram(prefs, "mousepad"));
+    EXPECT_TRUE(IsPausedProgram(prefs, "NOTEPAD.EXE"));
+    prefs = WithPauseToggled(prefs, "notepad.exe");
+    EXPECT_EQ(prefs.pausedPrograms, std::vector<std::string>{"mousepad"});
+    EXPECT_EQ(WithPauseToggled(prefs, ""), prefs);
+    EXPECT_FALSE(IsPausedProgram(prefs, ""));
 }

@@ -51,7 +51,7 @@ TEST(MainWindowMenus, EveryNameIsUniqueAndSeparatorsAreBare) {
     const std::set<std::string> unique(names.begin(), names.end());
     EXPECT_EQ(unique.size(), names.size());
     // Every entry the program offers: losing one silently would orphan its handler.
-    EXPECT_EQ(names.size(), 122u);
+    EXPECT_EQ(names.size(), 124u);
     ExpectSeparatorsAreBare(form.menus);
 }
 
@@ -125,12 +125,13 @@ TEST(MainWindowMenus, CaptionsAndPlacementAcrossTheTree) {
 TEST(MainWindowMenus, OptionsMenuKeepsItsOrder) {
     Form form = MakeMainWindowForm();
     EXPECT_EQ(ChildNames(*FindMenuItem(form, "mnuOptions")),
-              (std::vector<std::string>{"mnuExpandOffOn", "mnuLookAheadOffOn", "mnuSmallWindow",
-                                        "mnuStartMin", "mnuStartAtLogin", "mnuCSFullSpeed",
-                                        "mnuPosition", "mnuSizePos", "mnuFont", "mnuVocab",
-                                        "mnuFloatingDisplay", "mnuChooseColor", "mnuDisplayLists",
-                                        "mnuStatsDisp", "mnuCtrlSpace", "mnuTipOfDay", "mnuProtect",
-                                        "mnuCatchCopy", "mnuShowClipsOnCopy"}));
+              (std::vector<std::string>{
+                  "mnuExpandOffOn",     "mnuLookAheadOffOn", "mnuKeepCase",     "mnuPauseHere",
+                  "mnuSmallWindow",     "mnuStartMin",       "mnuStartAtLogin", "mnuCSFullSpeed",
+                  "mnuPosition",        "mnuSizePos",        "mnuFont",         "mnuVocab",
+                  "mnuFloatingDisplay", "mnuChooseColor",    "mnuDisplayLists", "mnuStatsDisp",
+                  "mnuCtrlSpace",       "mnuTipOfDay",       "mnuProtect",      "mnuCatchCopy",
+                  "mnuShowClipsOnCopy"}));
     // The use levels follow a separator, from none to all.
     EXPECT_EQ(ChildNames(*FindMenuItem(form, "mnuVocab")),
               (std::vector<std::string>{"mnuTagOnOff", "mnuActiveOnlyDisp", "", "mnuUseNone",

@@ -176,4 +176,22 @@ TEST(OptionsMenu, StartAtLoginKeepsTheEntryAndThePreferenceTogether) {
     }
 }
 
+// Keeping the capitals and pausing in the program in front change only once QNPrefs.ini holds
+// the change; a file that cannot be written is reported and nothing changes.
+TEST(OptionsMenu, PreferencesThatCannotBeSavedAreNotChanged) {
+    for (const char* item : {"mnuKeepCase", "mnuPauseHere"}) {
+        Harness h;
+        h.sim.setFileFault(SimDesktop::FileFault::DiskFull, "QNPrefs.ini");
+        h.chooseMenuAt(kSecond / 10, item);
+        h.runFor(kSecond / 2);
+        const std::vector<std::string> messages = h.sim.takeMessages();
+        ASSERT_EQ(messages.size(), 1u) << item;
+        EXPECT_TRUE(
+            messages[0].starts_with("Quibnote could not save the preference in QNPrefs.ini"))
+            << messages[0];
+        EXPECT_EQ(h.app.prefs, Preferences{}) << item;
+        EXPECT_FALSE(h.app.engine.targetProgram.paused) << item;
+    }
+}
+
 } // namespace
