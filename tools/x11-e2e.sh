@@ -17,6 +17,8 @@ for arg in "$@"; do
 done
 
 packages=(libfltk1.3-dev libx11-dev libxtst-dev libxi-dev xvfb xauth x11-utils xdotool xclip xdg-utils)
+# The real applications of the end-to-end script, and setxkbmap for its French layout.
+packages+=(xterm mousepad x11-xkb-utils)
 [[ -n "$screenshots" ]] && packages+=(imagemagick)
 tools/deps.sh "${packages[@]}"
 

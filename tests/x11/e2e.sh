@@ -30,18 +30,19 @@ result() { # NAME EXPECTED GOT
   fi
 }
 
-# Waits until the editor holds the text (or 5 s pass); prints what it holds.
-editor_text() {
-  local want=$1 got
+# Waits until FILE holds WANT (or 5 s pass); prints what it holds.
+file_text() { # FILE WANT
+  local got
   for _ in $(seq 250); do
     kill -0 "$program" 2>/dev/null || break
-    got=$(cat "$work/editor.txt" 2>/dev/null; printf x)
+    got=$(cat "$1" 2>/dev/null; printf x)
     got=${got%x}
-    [[ "$got" == "$want" ]] && break
+    [[ "$got" == "$2" ]] && break
     sleep 0.02
   done
   printf '%s' "$got"
 }
+editor_text() { file_text "$work/editor.txt" "$1"; }
 
 window_of() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
 type_keys() { "$typist" "$@"; }
@@ -223,8 +224,95 @@ for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && ended=running || ended=ended
 result "File, Exit and don't save ends the program" "ended" "$ended"
 
+# Real applications at a fast typist's pace, with a copy of the shipped database: its two-letter
+# short forms (use level 2) and one accented expansion activated.
+kill "$program" 2>/dev/null
+wait "$program" 2>/dev/null
+shipped=$work/shipped
+mkdir -p "$shipped"
+cp "$source_dir"/data/*.dta "$source_dir"/data/*.txt "$shipped"/
+awk 'BEGIN { FS = "[ ]"; OFS = " " } NR == 1 { $19 = "3" } { print }' \
+  "$source_dir/data/QNhForms.dta" | LC_ALL=C sed 's/^\(cfe\t[^\r]*\)\r$/\1\xB7\r/' \
+  >"$shipped/QNhForms.dta"
+"$quibnote" --folder "$shipped" >"$work/apps.log" 2>&1 &
+program=$!
+pids+=($program)
+window_of "^Quibnote" >/dev/null
+sleep 0.5
+
+# 20 characters a second: each key held 30 ms, 20 ms to the next.
+fast() { type_keys --hold 30 --gap 20 "$@"; }
+sentence="im vy sy yu hv tt df tg ao mh cfe rl nx wn yu ws fs yn fg dn gv sv "
+expanded=$'I\'m very say you have that different thing about much caf\xC3\xA9 really next want you'
+expanded+=" was first young forget doing give save "
+
+# Waits for an application's window, focuses it and checks its program; prints the window.
+app_window() { # CASE TITLE PROGRAM
+  local w class
+  w=$(window_of "$2")
+  if [[ -z "$w" ]]; then
+    result "$1: a window titled $2" "shown" "not shown" >&2
+    return 1
+  fi
+  class=$(xprop -id "$w" WM_CLASS 2>/dev/null | sed -n 's/.*", "\(.*\)"$/\1/p')
+  if [[ "${class,,}" != "$3" ]]; then
+    result "$1: the window's program" "$3" "${class,,}" >&2
+    return 1
+  fi
+  focus "$w"
+  echo "$w"
+}
+
+# xterm passes what the user sees typed to cat, which keeps it in a file: a first Ctrl+D hands
+# cat the line as it stands, a second ends it.
+xterm_case() { # CASE WANT TYPIST-ITEM...
+  local name=$1 want=$2 out=$work/xterm-$RANDOM.txt pid
+  shift 2
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 xterm -u8 -title "E2E xterm" -e sh -c "cat >'$out'" 2>/dev/null &
+  pid=$!
+  pids+=($pid)
+  app_window "$name" "^E2E xterm$" xterm >/dev/null || return
+  fast "$@"
+  type_keys ctrl+d ctrl+d
+  result "$name" "$want" "$(file_text "$out" "$want")"
+  kill "$pid" 2>/dev/null
+}
+
+# Mousepad edits a fresh file, saved with Ctrl+S once the keys are typed.
+mousepad_case() { # CASE WANT TYPIST-ITEM...
+  local name=$1 want=$2 out=$work/mousepad-$RANDOM.txt pid
+  shift 2
+  : >"$out"
+  XDG_CONFIG_HOME=$work/config NO_AT_BRIDGE=1 mousepad --disable-server "$out" 2>/dev/null &
+  pid=$!
+  pids+=($pid)
+  app_window "$name" "${out##*/} - Mousepad" mousepad >/dev/null || return
+  fast "$@"
+  sleep 0.3
+  type_keys ctrl+s
+  result "$name" "$want" "$(file_text "$out" "$want")"
+  kill "$pid" 2>/dev/null
+}
+
+xterm_case "xterm: a sentence of 22 short forms typed fast" "$expanded" text:"$sentence"
+mousepad_case "mousepad: a sentence of 22 short forms typed fast" "$expanded" text:"$sentence"
+# Up and End move the caret off the word: the o typed there begins a word of its own, and no
+# expansion reaches back into the line above.
+mousepad_case "mousepad: a word begun after the caret moved is its own" $'firsto \nhello a' \
+  text:first Return text:"hello a" Up End text:"o "
+
+# On the French layout the punctuation is typed by other keys (Shift for the full stop and the
+# question mark); each mark after a short form ends it.
+setxkbmap fr
+sleep 0.5
+xterm_case "xterm, French layout: punctuation ends a short form" "about. about! about? about: " \
+  text:"ao. ao! ao? ao: "
+setxkbmap us
+sleep 0.5
+
 # Under the sanitizers, the program's own report of a fault.
-report=$(grep -E "ERROR: AddressSanitizer|runtime error:" "$work/quibnote.log" | head -3)
+report=$(grep -hE "ERROR: AddressSanitizer|runtime error:" "$work/quibnote.log" "$work/apps.log" |
+  head -3)
 result "the program reported no memory or undefined-behaviour fault" "" "$report"
 
 echo "$passed passed, $failed failed"
