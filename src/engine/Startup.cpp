@@ -6,6 +6,7 @@
 #include "keyout/KeyFlush.h"
 #include "platform/keys.h"
 #include "store/Dictionary.h"
+#include "store/KnownPrograms.h"
 #include "store/Normalise.h"
 #include "store/Preferences.h"
 #include "store/Save.h"
@@ -36,8 +37,7 @@ bool LoadStore(Core& core) {
 void LoadPrefs(Core& core) {
     PreferencesRead read = LoadPreferences(core.platform);
     core.prefs = std::move(read.prefs);
-    // Without the preference the desktop keeps its own gap, the one its applications need.
-    if (core.prefs.keyGapMs) core.platform.setSyntheticKeyGap(*core.prefs.keyGapMs);
+    core.platform.setSyntheticKeyGap(SyntheticKeyGapMs(core.prefs, ""));
     if (read.problems.empty()) return;
     std::string text;
     for (const std::string& problem : read.problems) text += problem + "\r\n";

@@ -14,6 +14,7 @@ void NoteTargetProgram(Core& core) {
     t.terminal = IsTerminalProgram(core.prefs, t.name);
     t.paused = IsPausedProgram(core.prefs, t.name);
     core.out.terminalWindow = t.terminal ? core.engine.target : 0;
+    core.platform.setSyntheticKeyGap(SyntheticKeyGapMs(core.prefs, t.name));
     if (t.paused != wasPaused) ShowPause(core);
 }
 

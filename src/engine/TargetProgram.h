@@ -3,8 +3,8 @@
 struct Core;
 
 // Takes the target window's program anew, after the target changed or the preferences did:
-// whether it is a terminal (key output then refuses command keys there) and whether the
-// expander pauses while it is in front.
+// whether it is a terminal (key output then refuses command keys there), the pause its keys
+// need, and whether the expander pauses while it is in front.
 void NoteTargetProgram(Core& core);
 
 // The captions and the panel as the pause has them: off while the paused program is in front,

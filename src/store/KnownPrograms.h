@@ -11,6 +11,11 @@
 // the built-in terminals of each desktop and those the user named in the preferences.
 bool IsTerminalProgram(const Preferences& prefs, std::string_view program);
 
+// The pause between two synthetic keys in the program: the user's key_gap_ms when set, else
+// none, but for the programs known to drop a key that reaches them at the same instant as the
+// one before (docs/linux.md).
+unsigned SyntheticKeyGapMs(const Preferences& prefs, std::string_view program);
+
 // The user chose to keep the expander off while this program is in front.
 bool IsPausedProgram(const Preferences& prefs, std::string_view program);
 

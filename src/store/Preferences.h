@@ -11,7 +11,7 @@
 // QNPrefs.ini as "key=value" lines, so that QNhForms.dta and its format stay as they are.
 struct Preferences {
     bool keepCapitals = true;
-    // The pause between two synthetic keys; none set: the desktop's own default.
+    // The pause between two synthetic keys everywhere; none set: only where a program needs one.
     std::optional<unsigned> keyGapMs;
     // Programs that are terminals besides the built-in ones, and programs in which the expander
     // pauses; each a program name as the desktop reports it, lower case.

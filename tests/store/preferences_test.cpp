@@ -80,6 +80,17 @@ TEST(KnownPrograms, TerminalsAreKnownByNameWhateverTheCaseOrExtension) {
         EXPECT_EQ(IsTerminalProgram(prefs, c.program), c.terminal) << c.program;
 }
 
+TEST(KnownPrograms, OnlyAProgramThatDropsKeysGetsAPauseUnlessTheUserSetsOne) {
+    Preferences prefs;
+    EXPECT_EQ(SyntheticKeyGapMs(prefs, "xterm"), 0u);
+    EXPECT_EQ(SyntheticKeyGapMs(prefs, ""), 0u);
+    EXPECT_EQ(SyntheticKeyGapMs(prefs, "abiword"), 3u);
+    EXPECT_EQ(SyntheticKeyGapMs(prefs, "AbiWord.exe"), 3u);
+    prefs.keyGapMs = 1;
+    EXPECT_EQ(SyntheticKeyGapMs(prefs, "abiword"), 1u);
+    EXPECT_EQ(SyntheticKeyGapMs(prefs, "xterm"), 1u);
+}
+
 TEST(KnownPrograms, PausingTogglesOneProgramAndKeepsTheOthers) {
     Preferences prefs;
     prefs.pausedPrograms = {"notepad"};
