@@ -6,6 +6,7 @@
 #include "engine/Core.h"
 #include "engine/DefineMode.h"
 #include "engine/Hotkeys.h"
+#include "engine/KeyClassification.h"
 #include "engine/MainLoop.h"
 #include "engine/WordAssembly.h"
 #include "keyout/KeyFlush.h"
@@ -49,9 +50,15 @@ void TypeExpansion(Core& core, const PassReadings& k) {
         p.doEvents();
         ReleaseShiftKeys(p);
     }
+    // Held for the user's character, AltGr would change every key of the expansion.
+    if (core.engine.word.typedWithAltGr) {
+        ReleaseCtrlKeys(p);
+        ReleaseAltKeys(p);
+    }
     const std::string delimiter = core.engine.word.currentChar;
     const bool retyped = delimiter != "\\";
-    TypeKeyScript(p, core.out, retyped ? output + delimiter : output);
+    // A key the expansion's script holds must not change the delimiter typed after it.
+    TypeKeyScript(p, core.out, output, retyped ? delimiter : "");
     ++core.stats.expansions;
     core.stats.keystrokesSaved += Length(output) - 2 * Length(x.eraseText) - 2 +
                                   (retyped ? Length(delimiter) : 0) - core.out.keyTokenCorrection;
@@ -95,7 +102,7 @@ bool RunDelimiterSequence(Core& core, const PassReadings& k) {
     if (w.currentChar == "\\" && k.ctrl) ToggleDefineMode(core);
     if (x.armed) {
         const bool keptBack = (k.shift && (w.currentChar == " " || w.currentChar == "\t")) ||
-                              w.currentKey == vk::Oem3 || spaced;
+                              IsSuppressorChar(w.typedChar) || spaced;
         if (!keptBack && InNormalMode(core)) TypeExpansion(core, k);
         ClearPreview(core);
     }
@@ -107,7 +114,7 @@ bool RunDelimiterSequence(Core& core, const PassReadings& k) {
     x.armed = false;
     PollKey(p, vk::OemPlus);
     for (std::uint8_t digit = vk::Key0; digit <= vk::Key9; ++digit) PollKey(p, digit);
-    if (w.currentKey == vk::Oem3) {
+    if (IsSuppressorChar(w.typedChar)) {
         // The back-quote only kept the expansion back; it leaves no trace in the document.
         w.wordStartCount = 0;
         TypeKeyScript(p, core.out, "\b");

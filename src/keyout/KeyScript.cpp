@@ -110,7 +110,8 @@ void Tap(Run& run, std::uint8_t key) {
 }
 
 // The run's own key presses are read once it is sent, so that the next reading does not take
-// them for the user's typing.
+// them for the user's typing. The desktop reports them pressed from the call on, even when a gap
+// between its events makes the run arrive later.
 void Send(Platform& p, Run& run) {
     if (run.events.empty()) return;
     p.sendInput(run.events);
@@ -249,7 +250,7 @@ bool PerformKeyToken(Platform& p, Run& run, KeyOutState& k, char c1, char c2) {
 
 } // namespace
 
-void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
+void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script, std::string_view after) {
     const bool tokens = !k.literalMode;
     Run run;
     ReleaseAll(run, vk::Shift, vk::LShift, vk::RShift);
@@ -271,6 +272,7 @@ void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
         TypeCharacter(p, run, k, c);
     }
     for (std::uint8_t key : run.held) Press(run, key, true);
+    for (char c : after) TypeCharacter(p, run, k, c);
     Send(p, run);
     // Key tokens (a copy, a menu key) act on the application, which is given its moment before
     // the caller goes on, as it was given one after each of them before runs.

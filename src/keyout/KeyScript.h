@@ -10,5 +10,7 @@
 // four-character key tokens such as "{^c}", "{B3}" or "{X5}" as keys, chords, waits and mouse
 // actions, and "{'...}" comments not at all. Keys go in uninterrupted runs, so the user's keys
 // land only before or after them; a run ends only at a wait, a mouse action or the script's end.
-// A key held with a hold token ("{^+}") stays down until "{^-}" or the script's end.
-void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script);
+// A key held with a hold token ("{^+}") stays down until "{^-}" or the script's end. The text
+// after, plain characters, follows in the same run once those keys are let go.
+void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script,
+                   std::string_view after = {});
