@@ -99,7 +99,15 @@ bool RunDelimiterSequence(Core& core, const PassReadings& k) {
     }
     // The spaces typed stand after the short form: the expansion would erase them, not it.
     const bool spaced = RunSpacingHotkeys(core, k);
-    if (w.currentChar == "\\" && k.ctrl) ToggleDefineMode(core);
+    if (w.currentChar == "\\" && k.ctrl) {
+        // Typed with AltGr the backslash reached the document; the hotkey leaves no trace.
+        if (w.typedWithAltGr) {
+            ReleaseCtrlKeys(p);
+            ReleaseAltKeys(p);
+            TypeKeyScript(p, core.out, "\b");
+        }
+        ToggleDefineMode(core);
+    }
     if (x.armed) {
         const bool keptBack = (k.shift && (w.currentChar == " " || w.currentChar == "\t")) ||
                               IsSuppressorChar(w.typedChar) || spaced;
