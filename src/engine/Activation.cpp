@@ -3,8 +3,8 @@
 #include "engine/AccentForms.h"
 #include "engine/Captions.h"
 #include "engine/Core.h"
+#include "engine/KeyClassification.h"
 #include "engine/VocabularySearch.h"
-#include "platform/keys.h"
 #include "platform/text.h"
 #include "store/Markers.h"
 
@@ -145,7 +145,7 @@ void CheckVocabulary(Core& core) {
     const ExpansionState& x = core.engine.expansion;
     VocabularyState& v = core.engine.vocabulary;
     if (x.armed) {
-        if (w.currentKey != vk::Oem3) ActivateUsedShortForm(core);
+        if (!IsSuppressorChar(w.typedChar)) ActivateUsedShortForm(core);
     } else if (!w.currentWord.empty()) {
         CheckMissedShortForm(core);
     }

@@ -6,6 +6,7 @@
 #include "engine/Core.h"
 #include "engine/DefineMode.h"
 #include "engine/Hotkeys.h"
+#include "engine/KeyClassification.h"
 #include "engine/MainLoop.h"
 #include "engine/WordAssembly.h"
 #include "keyout/KeyFlush.h"
@@ -40,8 +41,7 @@ void CountFloatingPanelCycle(Core& core) {
 // the delimiter again, except a backslash, which only asks for the expansion.
 struct ExpansionKeys {
     std::string output; // the pending output as typed
-    bool retyped = true;
-    std::string script; // the output and the delimiter again
+    std::string after;  // the delimiter again, or nothing
 };
 
 ExpansionKeys KeysOfExpansion(Core& core) {
@@ -50,8 +50,7 @@ ExpansionKeys KeysOfExpansion(Core& core) {
     // An erase mark inside the completion erases as the leading ones do.
     std::replace(keys.output.begin(), keys.output.end(), mark::Erase, '\b');
     const std::string& delimiter = core.engine.word.currentChar;
-    keys.retyped = delimiter != "\\";
-    keys.script = keys.retyped ? keys.output + delimiter : keys.output;
+    if (delimiter != "\\") keys.after = delimiter;
     return keys;
 }
 
@@ -62,13 +61,17 @@ void TypeExpansion(Core& core, const PassReadings& k, const ExpansionKeys& keys)
         p.doEvents();
         ReleaseShiftKeys(p);
     }
+    // Held for the user's character, AltGr would change every key of the expansion.
+    if (core.engine.word.typedWithAltGr) {
+        ReleaseCtrlKeys(p);
+        ReleaseAltKeys(p);
+    }
     const std::string& output = keys.output;
-    const std::string& delimiter = core.engine.word.currentChar;
-    const bool retyped = keys.retyped;
-    TypeKeyScript(p, core.out, keys.script);
+    // A key the expansion's script holds must not change the delimiter typed after it.
+    TypeKeyScript(p, core.out, output, keys.after);
     ++core.stats.expansions;
     core.stats.keystrokesSaved += Length(output) - 2 * Length(x.eraseText) - 2 +
-                                  (retyped ? Length(delimiter) : 0) - core.out.keyTokenCorrection;
+                                  Length(keys.after) - core.out.keyTokenCorrection;
     core.out.keyTokenCorrection = 0;
     core.windows.showStatisticsWhileTyping();
     x.pendingOutput.clear();
@@ -106,15 +109,24 @@ bool RunDelimiterSequence(Core& core, const PassReadings& k) {
     }
     // The spaces typed stand after the short form: the expansion would erase them, not it.
     const bool spaced = RunSpacingHotkeys(core, k);
-    if (w.currentChar == "\\" && k.ctrl) ToggleDefineMode(core);
+    if (w.currentChar == "\\" && k.ctrl) {
+        // Typed with AltGr the backslash reached the document; the hotkey leaves no trace.
+        if (w.typedWithAltGr) {
+            ReleaseCtrlKeys(p);
+            ReleaseAltKeys(p);
+            TypeKeyScript(p, core.out, "\b");
+        }
+        ToggleDefineMode(core);
+    }
     if (x.armed) {
         const bool keptBack = (k.shift && (w.currentChar == " " || w.currentChar == "\t")) ||
-                              w.currentKey == vk::Oem3 || spaced;
+                              IsSuppressorChar(w.typedChar) || spaced;
         const ExpansionKeys keys = KeysOfExpansion(core);
         // A terminal takes Enter, Tab and control keys as commands: after Enter the shell has run
         // the line with the short form before any expansion could reach it.
         const bool commandKeys =
-            core.engine.targetProgram.terminal && SendsCommandKeys(keys.script, false);
+            core.engine.targetProgram.terminal &&
+            (SendsCommandKeys(keys.output, false) || SendsCommandKeys(keys.after, true));
         // Nothing was used, so nothing is activated.
         if (commandKeys) x.unflaggedRecordEnd = 0;
         if (!keptBack && !commandKeys && InNormalMode(core)) TypeExpansion(core, k, keys);
@@ -128,7 +140,7 @@ bool RunDelimiterSequence(Core& core, const PassReadings& k) {
     x.armed = false;
     PollKey(p, vk::OemPlus);
     for (std::uint8_t digit = vk::Key0; digit <= vk::Key9; ++digit) PollKey(p, digit);
-    if (w.currentKey == vk::Oem3) {
+    if (IsSuppressorChar(w.typedChar)) {
         // The back-quote only kept the expansion back; it leaves no trace in the document.
         w.wordStartCount = 0;
         TypeKeyScript(p, core.out, "\b");

@@ -19,6 +19,8 @@ struct WordState {
     std::string currentChar = " ";  // this pass's key as text: "" for keys without a character
     std::string previousChar = " "; // the current character of the previous pass with a key
     std::uint8_t currentKey = vk::Space;
+    char typedChar = ' '; // what the user's layout typed with the current key, 0 for nothing
+    bool typedWithAltGr = false;
     std::uint8_t lastKey = 0;          // the repeat guard: the last key processed
     std::int16_t lastRangeReading = 0; // the raw reading of the last key the scans read
     std::int32_t wordStartCount = 0;   // keys since the last word boundary

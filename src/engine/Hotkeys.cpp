@@ -101,7 +101,8 @@ bool RunSpacingHotkeys(Core& core, const PassReadings& k) {
         CountSpacing(core, o.ctrlSpaceCount - 1);
         return true;
     }
-    if (w.currentKey == vk::Oem7 && o.ctrlQuoteCount > 0) {
+    const bool quote = w.typedChar == '\'' || w.typedChar == '"';
+    if (quote && o.ctrlQuoteCount > 0) {
         ReleaseCtrlKeys(p);
         TypeKeyScript(p, core.out,
                       " \b" + std::string(static_cast<std::size_t>(o.ctrlQuoteCount), ' ') + "\"");

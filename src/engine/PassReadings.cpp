@@ -3,25 +3,25 @@
 #include "keyout/Primitives.h"
 #include "platform/keys.h"
 
+namespace {
+
+// The punctuation keys, in the order a pass reads them.
+constexpr std::uint8_t kPunctuationKeys[] = {
+    vk::OemPeriod, vk::OemComma, vk::Oem2,    vk::Oem5, vk::Oem1, vk::OemMinus, vk::Oem7,
+    vk::Oem4,      vk::Oem6,     vk::OemPlus, vk::Oem3, vk::Oem8, vk::Oem102};
+
+} // namespace
+
 PassReadings ReadPass(Platform& p) {
     const auto r = [&p](std::uint8_t key) { return PollKey(p, key) != 0; };
     PassReadings k{};
     k.space = r(vk::Space);
     k.enter = r(vk::Return);
     k.shift = IsShiftDown(p);
-    k.period = r(vk::OemPeriod);
-    k.comma = r(vk::OemComma);
     k.tab = r(vk::Tab);
-    k.slash = r(vk::Oem2);
-    k.backslash = r(vk::Oem5);
-    k.one = r(vk::Key1);
-    k.semicolon = r(vk::Oem1);
-    k.minus = r(vk::OemMinus);
-    k.quote = r(vk::Oem7);
-    k.nine = r(vk::Key9);
-    k.zero = r(vk::Key0);
-    k.leftBracket = r(vk::Oem4);
-    k.rightBracket = r(vk::Oem6);
+    // Every punctuation key is read, so that a press not taken now is not taken later either.
+    for (std::uint8_t key : kPunctuationKeys)
+        if (r(key) && k.punctuation == 0) k.punctuation = key;
     k.backspace = r(vk::Back);
     k.del = r(vk::Delete);
     k.f6 = r(vk::F6);
@@ -29,10 +29,9 @@ PassReadings ReadPass(Platform& p) {
     k.f11 = r(vk::F11);
     k.alt = IsAltDown(p);
     k.ctrl = IsCtrlDown(p);
+    k.rightCtrl = (PollKey(p, vk::RControl) & 0x8000) != 0;
     k.capsLock = r(vk::Capital);
     k.leftButton = r(vk::LButton);
-    k.equals = r(vk::OemPlus);
-    k.backQuote = r(vk::Oem3);
     k.f2 = r(vk::F2);
     k.leftWin = r(vk::LWin);
     return k;

@@ -2,7 +2,6 @@
 
 #include "engine/Core.h"
 #include "keyout/Primitives.h"
-#include "platform/keys.h"
 
 #include <algorithm>
 
@@ -16,19 +15,24 @@ std::string Upper(std::string s) {
 
 } // namespace
 
-bool IsSuffixKey(std::uint8_t key) {
-    return key == vk::Oem4 || key == vk::Oem6 || key == vk::OemPlus;
+bool IsSuffixChar(char c) {
+    return !SuffixFor(c, "").empty();
 }
 
-std::string SuffixFor(std::uint8_t key, bool shift, std::string_view pendingOutput) {
-    switch (key) {
-    case vk::Oem4:
-        return shift ? "ness" : "s";
-    case vk::Oem6:
-        if (shift) return "ing";
+std::string SuffixFor(char c, std::string_view pendingOutput) {
+    switch (c) {
+    case '[':
+        return "s";
+    case '{':
+        return "ness";
+    case ']':
         return pendingOutput.ends_with('e') ? "d" : "ed";
-    case vk::OemPlus:
-        return shift ? "ment" : "ly";
+    case '}':
+        return "ing";
+    case '=':
+        return "ly";
+    case '+':
+        return "ment";
     default:
         return "";
     }
@@ -39,17 +43,17 @@ std::string WithSuffix(std::string text, std::string_view suffix) {
     return text + std::string(suffix);
 }
 
-void ApplySuffixKey(Core& core, const PassReadings& k) {
-    const std::uint8_t key = core.engine.word.currentKey;
-    if (!IsSuffixKey(key)) return;
+void ApplySuffixKey(Core& core) {
+    const WordState& w = core.engine.word;
+    if (!IsSuffixChar(w.typedChar)) return;
     ExpansionState& x = core.engine.expansion;
-    const std::string suffix = SuffixFor(key, k.shift, x.pendingOutput);
+    const std::string suffix = SuffixFor(w.typedChar, x.pendingOutput);
     if (x.pendingSuffix.empty()) x.pendingSuffix = suffix;
     x.pendingOutput = WithSuffix(x.pendingOutput, core.out.capsLock ? Upper(suffix) : suffix);
-    if (key == vk::Oem6) {
+    if (w.typedChar == ']' || w.typedChar == '}') {
         // Read released from now on, so that the key still held is not taken as a new press.
-        core.platform.keyEvent(vk::Oem6, true);
-        PollKey(core.platform, vk::Oem6);
+        core.platform.keyEvent(w.currentKey, true);
+        PollKey(core.platform, w.currentKey);
     }
 }
 

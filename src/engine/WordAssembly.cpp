@@ -148,9 +148,10 @@ PassEnd ProcessContinuingKey(Core& core, const PassReadings& k) {
 
 } // namespace
 
-PassEnd ProcessPassKey(Core& core, const PassReadings& k) {
+PassEnd ProcessPassKey(Core& core, const PassReadings& readings) {
     WordState& w = core.engine.word;
-    const std::optional<ClassifiedKey> key = ClassifyKey(core, k);
+    const std::optional<ClassifiedKey> key = ClassifyKey(core, readings);
+    PassReadings k = readings;
     if (!key) {
         if (CaretMoved(core, k)) EndWordWithoutExpanding(core);
         RunLookAhead(core);
@@ -162,8 +163,14 @@ PassEnd ProcessPassKey(Core& core, const PassReadings& k) {
     w.previousChar = w.currentChar;
     w.currentChar = key->character;
     w.currentKey = key->key;
+    w.typedChar = key->typed;
+    w.typedWithAltGr = key->altGr;
+    if (key->altGr) {
+        k.alt = false;
+        k.ctrl = k.rightCtrl;
+    }
     if (key->delimiter) {
-        ApplySuffixKey(core, k);
+        ApplySuffixKey(core);
         return RunDelimiterSequence(core, k) ? PassEnd::Processed : PassEnd::Stopped;
     }
     const PassEnd end = ProcessContinuingKey(core, k);
@@ -176,7 +183,7 @@ void ApplyWordBoundary(Core& core) {
     const std::string& c = w.currentChar;
     const std::string& before = w.previousChar;
     const bool continuesWord =
-        w.currentKey != vk::Oem3 &&
+        !IsSuppressorChar(w.typedChar) &&
         (c == "." || c == "\\" || (c == "'" && before != " " && before != "\t" && before != "\r"));
     if (!continuesWord) w.wordStartCount = 0;
     w.previousWord = w.currentWord;
@@ -193,6 +200,7 @@ void ResetWordState(Core& core) {
     WordState& w = core.engine.word;
     w.currentChar.assign(1, ' ');
     w.currentKey = vk::Space;
+    w.typedChar = ' ';
     w.lastKey = 0;
     w.wordStartCount = 0;
     // The word typed before the expander went off is gone from view: it must not prefix the next.

@@ -110,7 +110,8 @@ void Tap(Run& run, std::uint8_t key) {
 }
 
 // The run's own key presses are read once it is sent, so that the next reading does not take
-// them for the user's typing.
+// them for the user's typing. The desktop reports them pressed from the call on, even when a gap
+// between its events makes the run arrive later.
 void Send(Platform& p, Run& run) {
     if (run.events.empty()) return;
     p.sendInput(run.events);
@@ -278,10 +279,10 @@ bool SendsCommandKeys(std::string_view script, bool literal) {
     return false;
 }
 
-void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
+void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script, std::string_view after) {
     const bool tokens = !k.literalMode;
     if (k.terminalWindow != 0 && p.foregroundWindow() == k.terminalWindow &&
-        SendsCommandKeys(script, !tokens)) {
+        (SendsCommandKeys(script, !tokens) || SendsCommandKeys(after, true))) {
         p.beep();
         return;
     }
@@ -305,6 +306,7 @@ void TypeKeyScript(Platform& p, KeyOutState& k, std::string_view script) {
         TypeCharacter(p, run, k, c);
     }
     for (std::uint8_t key : run.held) Press(run, key, true);
+    for (char c : after) TypeCharacter(p, run, k, c);
     Send(p, run);
     // Key tokens (a copy, a menu key) act on the application, which is given its moment before
     // the caller goes on, as it was given one after each of them before runs.

@@ -59,6 +59,8 @@ inline constexpr std::uint8_t Oem4 = 0xDB;      // [ {
 inline constexpr std::uint8_t Oem5 = 0xDC;      // \ |
 inline constexpr std::uint8_t Oem6 = 0xDD;      // ] }
 inline constexpr std::uint8_t Oem7 = 0xDE;      // ' "
+inline constexpr std::uint8_t Oem8 = 0xDF;      // ! on AZERTY
+inline constexpr std::uint8_t Oem102 = 0xE2;    // < > beside left Shift on European keyboards
 } // namespace vk
 
 // The generic key of a left or right modifier (Shift for right Shift), or 0 for any other key.

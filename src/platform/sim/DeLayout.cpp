@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::uint8_t kOem102 = 0xE2; // < > |, between left Shift and Y
-
 constexpr LayoutKey kOthers[] = {
     {vk::Space, ' ', ' ', 0},
     {vk::Oem5, 0, '\xB0', 0}, // dead ^, degree sign
@@ -28,7 +26,7 @@ constexpr LayoutKey kOthers[] = {
     {vk::Oem3, '\xF6', '\xD6', 0}, // o umlaut
     {vk::Oem7, '\xE4', '\xC4', 0}, // a umlaut
     {vk::Oem2, '#', '\'', 0},
-    {kOem102, '<', '>', '|'},
+    {vk::Oem102, '<', '>', '|'}, // between left Shift and Y
     {vk::OemComma, ',', ';', 0},
     {vk::OemPeriod, '.', ':', 0},
     {vk::OemMinus, '-', '_', 0},

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::uint8_t kOem8 = 0xDF;   // ! and the section sign, right of the colon
-constexpr std::uint8_t kOem102 = 0xE2; // < and >, between left Shift and W
-
 constexpr LayoutKey kOthers[] = {
     {vk::Space, ' ', ' ', 0},
     {vk::Oem7, '\xB2', 0, 0}, // superscript two, left of 1
@@ -28,11 +25,11 @@ constexpr LayoutKey kOthers[] = {
     {vk::Oem1, '$', '\xA3', '\xA4'}, // pound, currency sign
     {vk::Oem3, '\xF9', '%', 0},      // u grave
     {vk::Oem5, '*', '\xB5', 0},      // micro sign
-    {kOem102, '<', '>', 0},
+    {vk::Oem102, '<', '>', 0},       // between left Shift and W
     {vk::OemComma, ',', '?', 0},
     {vk::OemPeriod, ';', '.', 0},
     {vk::Oem2, ':', '/', 0},
-    {kOem8, '!', '\xA7', 0},
+    {vk::Oem8, '!', '\xA7', 0}, // section sign, right of the colon
 };
 constexpr LetterAltGr kLetterAltGr[] = {{'E', '\x80'}}; // the euro sign
 constexpr auto kKeys = WithLetters(kOthers, kLetterAltGr);
