@@ -144,15 +144,22 @@ int Where(const std::wstring& window, const std::wstring& text) {
     return 0;
 }
 
+// A text box's text. GetWindowText answers another process's control with the window's title
+// alone, empty for an edit control; WM_GETTEXT asks the control itself.
+std::wstring ControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                      L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
 BOOL CALLBACK MatchEditHolding(HWND child, LPARAM param) {
     auto& search = *reinterpret_cast<ChildSearch*>(param);
     wchar_t kind[16] = {};
     GetClassNameW(child, kind, 16);
     if (lstrcmpiW(kind, L"Edit") != 0 || !IsWindowVisible(child)) return TRUE;
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
-    if (text.find(search.text) == std::wstring::npos) return TRUE;
+    if (ControlText(child).find(search.text) == std::wstring::npos) return TRUE;
     search.found = child;
     return FALSE;
 }
@@ -165,10 +172,7 @@ int WhereInText(const std::wstring& window, const std::wstring& text) {
     ChildSearch search{text, nullptr};
     EnumChildWindows(parent, MatchEditHolding, reinterpret_cast<LPARAM>(&search));
     if (!search.found) return 1;
-    std::wstring all(static_cast<std::size_t>(GetWindowTextLengthW(search.found)) + 1, L'\0');
-    all.resize(static_cast<std::size_t>(
-        GetWindowTextW(search.found, all.data(), static_cast<int>(all.size()))));
-    const std::size_t at = all.find(text);
+    const std::size_t at = ControlText(search.found).find(text);
     const LRESULT pos = SendMessageW(search.found, EM_POSFROMCHAR, at, 0);
     if (pos == -1) return 1;
     POINT p{static_cast<short>(LOWORD(pos)) + 8, static_cast<short>(HIWORD(pos)) + 5};

@@ -53,6 +53,22 @@ wait_window() { # TITLE SECONDS
     return 1
 }
 
+# Gives the editor the X input focus, where the keys typed through the X server go. Wine without a
+# window manager moves it only now and then when a window of another process is made the
+# foreground: it asks for the focus with the time of the latest message the editor's thread took,
+# converted to the X server's time by an offset each process guesses from its first X event, and
+# the X server ignores a request older than the last change (the click on the program's window,
+# or the second start's raise of its main window). Windows gives a foreground window the keyboard;
+# here the test does it wherever the program has handed the foreground back to the editor.
+focus_editor() {
+    xdotool windowfocus --sync "$(xdotool search --name '^Quibnote Test Editor$' | head -1)"
+}
+
+activate_editor() {
+    probe activate "Quibnote Test Editor" >/dev/null
+    focus_editor
+}
+
 # The editor's text with each CR LF shown as \n.
 editor_text() { sed -z 's/\r\n/\\n/g' "$editor_file" 2>/dev/null; }
 
@@ -130,7 +146,7 @@ check "quibnote.exe starts and shows its main window" wait_window Quibnote 30
 # followed by its X window, and its title asked for when the probe needs it.
 main_id=$(xdotool search --name '^Quibnote$' | head -1)
 main_title() { xdotool getwindowname "$main_id"; }
-probe activate "Quibnote Test Editor" >/dev/null
+activate_editor
 expect_text "the editor starts empty" ""
 
 # A second start finds the first running and ends at once.
@@ -140,7 +156,7 @@ check "the first keeps running" kill -0 "$program"
 # The second start gave the first copy's main window the foreground; Wine's X driver takes the
 # focus there a moment later, so the editor is activated only after that has landed.
 sleep 2
-probe activate "Quibnote Test Editor" >/dev/null
+activate_editor
 sleep 0.5
 xdotool key Escape
 
@@ -192,6 +208,7 @@ read -r x y < <(probe where "$(main_title)" CPaste)
 if [ -n "${y:-}" ]; then
     xdotool mousemove "$x" "$y" click 1
     expect_text "CPaste types the sum of the copied numbers" '12 apples, 30 pears\n42'
+    focus_editor
 else
     report "CPaste types the sum of the copied numbers" 0 "no CPaste button"
 fi
@@ -217,6 +234,7 @@ for clip in "third clip" "second clip"; do
     fi
     xdotool mousemove "$x" "$y" click 1
     sleep 1
+    focus_editor
     type_keys " "
 done
 expect_text "a click on a clip's line of the multi-clipboard list types that clip" \
