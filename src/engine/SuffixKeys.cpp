@@ -1,6 +1,7 @@
 #include "engine/SuffixKeys.h"
 
 #include "engine/Core.h"
+#include "engine/TypedCapitals.h"
 #include "keyout/Primitives.h"
 
 #include <algorithm>
@@ -11,6 +12,19 @@ std::string Upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
     return s;
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return s;
+}
+
+// The user typed the short form in capitals and the expansion went into capitals with it.
+bool TypedInCapitals(const Core& core) {
+    const WordState& w = core.engine.word;
+    return core.prefs.keepCapitals && !core.out.capsLock &&
+           w.typedWord.size() == w.currentWord.size() && CapitalsOf(w.typedWord) == Capitals::All;
 }
 
 } // namespace
@@ -40,6 +54,7 @@ std::string SuffixFor(char c, std::string_view pendingOutput) {
 
 std::string WithSuffix(std::string text, std::string_view suffix) {
     if ((suffix == "ing" || suffix == "ING") && text.ends_with('e')) text.pop_back();
+    if (suffix == "ING" && text.ends_with('E')) text.pop_back();
     return text + std::string(suffix);
 }
 
@@ -47,9 +62,12 @@ void ApplySuffixKey(Core& core) {
     const WordState& w = core.engine.word;
     if (!IsSuffixChar(w.typedChar)) return;
     ExpansionState& x = core.engine.expansion;
-    const std::string suffix = SuffixFor(w.typedChar, x.pendingOutput);
+    const bool capitals = TypedInCapitals(core);
+    const std::string suffix =
+        SuffixFor(w.typedChar, capitals ? Lower(x.pendingOutput) : x.pendingOutput);
     if (x.pendingSuffix.empty()) x.pendingSuffix = suffix;
-    x.pendingOutput = WithSuffix(x.pendingOutput, core.out.capsLock ? Upper(suffix) : suffix);
+    x.pendingOutput =
+        WithSuffix(x.pendingOutput, core.out.capsLock || capitals ? Upper(suffix) : suffix);
     if (w.typedChar == ']' || w.typedChar == '}') {
         // Read released from now on, so that the key still held is not taken as a new press.
         core.platform.keyEvent(w.currentKey, true);

@@ -15,11 +15,12 @@ bool IsSuffixChar(char c);
 // The ending a suffix character adds to this output, in lower case.
 std::string SuffixFor(char c, std::string_view pendingOutput);
 // The text with the ending attached: before "ing" (in either case) a final lower-case "e" goes,
-// so make becomes making.
+// so make becomes making, and before "ING" a final "E" too, so MAKE becomes MAKING.
 std::string WithSuffix(std::string text, std::string_view suffix);
 
 // A suffix key classified as this pass's delimiter: the ending joins the prepared output (in
-// capitals while Caps Lock is on), and is remembered as the pending suffix when none is.
+// capitals while Caps Lock is on, or when the short form typed in capitals gave an expansion in
+// capitals), and is remembered as the pending suffix when none is.
 void ApplySuffixKey(Core& core);
 // Alt with a continuing key: the pending suffix joins the last expansion shown, so that Alt+D
 // looks up the word as it was typed, and is used up.
