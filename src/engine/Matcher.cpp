@@ -45,7 +45,10 @@ void Preview(Match& m, const MatchInput& in, std::string_view shownWord, std::st
     m.previewed = true;
     m.fullPreview.reserve(shownWord.size() + tail.size());
     m.fullPreview.append(shownWord).append(tail);
-    m.lastExpansionShown = ReplaceWithMarkers(m.fullPreview, "`", "`", MarkerMode::Display, in.now);
+    // Shown as the document will have it: an erase mark inside the completion (an accent form's
+    // "cafe" then "é") takes back the character before it.
+    m.lastExpansionShown =
+        ApplyErasures(ReplaceWithMarkers(m.fullPreview, "`", "`", MarkerMode::Display, in.now));
     m.preview = m.lastExpansionShown;
     if (!in.lookAheadInView) m.preview += m.endOfListMark;
     m.previewLength =

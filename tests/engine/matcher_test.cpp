@@ -101,7 +101,11 @@ TEST_F(Matcher, EraseMarksShortenTheShownWordAndMarkersShowAsTheyAreShown) {
         {"rgds", "\b\b\b\b", "\b\b\b\b\bRegards`~{'signature}~", "Regards`~{'signature}~",
          "Regards#signature"},
         {"dt", "\b\b", "\b\b\b`~dt:dd/mm/yyyy~", "`~dt:dd/mm/yyyy~", "05/01/2026"},
+        // An erase mark inside the completion is typed as a Backspace, and shown done.
+        {"qe", "\b\b", "\b\b\bcafe\xA1\xE9", "cafe\xA1\xE9", "caf\xE9"},
     };
+    db.groups['q' - 'a'] = "\r\nqe\tqe\xA1\xA1"
+                           "cafe\xA1\xE9";
     for (const auto& c : cases) {
         const Match m = look(Word(c.word));
         ASSERT_EQ(m.outcome, kArmed) << c.word;
