@@ -301,10 +301,10 @@ mousepad_case "mousepad: a sentence of 22 short forms typed fast" "$expanded" te
 mousepad_case "mousepad: a word begun after the caret moved is its own" $'firsto \nhello a' \
   text:first Return text:"hello a" Up End text:"o "
 
-# bash in xterm, as a terminal is met at its prompt: its history file takes each line bash ran
-# as the next prompt comes up. After the keys, ": end" shows the prompt was left empty; a line
-# such as "echo ys" + Enter must run as typed, since the shell has taken it before any expansion
-# could reach it, and nothing may be typed after it.
+# bash at its prompt in xterm, with the same database (ys is yes): its history file takes each
+# line bash ran as the next prompt comes up. The ": end" typed after the keys must be the next
+# line, so nothing was left on the prompt or run in between. Enter and Tab reach the shell before
+# any expansion could, so after them the line stays as typed.
 bash_case() { # CASE WANT TYPIST-ITEM...
   local name=$1 want=$2 dir=$work/bash-$RANDOM pid
   shift 2
