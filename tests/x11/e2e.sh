@@ -302,6 +302,36 @@ mousepad_case "mousepad: a sentence of 22 short forms typed fast" "$expanded" te
 mousepad_case "mousepad: a word begun after the caret moved is its own" $'firsto \nhello a' \
   text:first Return text:"hello a" Up End text:"o "
 
+# bash at its prompt in xterm, with the same database (ys is yes): its history file takes each
+# line bash ran as the next prompt comes up. The ": end" typed after the keys must be the next
+# line, so nothing was left on the prompt or run in between. Enter and Tab reach the shell before
+# any expansion could, so after them the line stays as typed.
+bash_case() { # CASE WANT TYPIST-ITEM...
+  local name=$1 want=$2 dir=$work/bash-$RANDOM pid
+  shift 2
+  mkdir -p "$dir/cwd"
+  env -C "$dir/cwd" -u HISTTIMEFORMAT HISTFILE="$dir/history" HISTCONTROL= HISTIGNORE= PS1='$ ' \
+    PROMPT_COMMAND="history -a; : >'$dir/ready'" \
+    xterm -title "E2E bash" -e bash --norc --noprofile -i 2>/dev/null &
+  pid=$!
+  pids+=($pid)
+  app_window "$name" "^E2E bash$" xterm >/dev/null || return
+  for _ in $(seq 100); do [[ -e "$dir/ready" ]] && break; sleep 0.05; done
+  fast "$@"
+  sleep 0.5
+  fast text:": end" Return
+  result "$name" "$want" "$(file_text "$dir/history" "$want"$'\n')"
+  kill "$pid" 2>/dev/null
+}
+
+bash_case "xterm, bash: Enter after a short form runs the line as typed, and nothing follows" \
+  $'echo ys\n: end' text:"echo ys" Return
+# The working folder is empty, so bash's completion on Tab adds nothing either.
+bash_case "xterm, bash: Tab after a short form leaves the line as typed" $'echo ys end\n: end' \
+  text:"echo ys" Tab text:" end" Return
+bash_case "xterm, bash: a space after a short form expands it" $'echo yes \n: end' \
+  text:"echo ys " Return
+
 # On the French layout the punctuation is typed by other keys (Shift for the full stop and the
 # question mark); each mark after a short form ends it.
 setxkbmap fr
@@ -311,8 +341,25 @@ xterm_case "xterm, French layout: punctuation ends a short form" "about. about! 
 setxkbmap us
 sleep 0.5
 
+# The highlighted suggestion on, as the Custom database's settings have it (and the display panel
+# off): in a terminal the selected suggestion's text and Shift+Left would land in the line, so
+# only the expansions may arrive.
+kill "$program" 2>/dev/null
+wait "$program" 2>/dev/null
+awk 'BEGIN { FS = "[ ]"; OFS = " " } NR == 1 { $19 = "0"; $20 = "0" } { print }' \
+  "$shipped/QNhForms.dta" >"$work/highlight.dta"
+mv "$work/highlight.dta" "$shipped/QNhForms.dta"
+"$quibnote" --folder "$shipped" >"$work/highlight.log" 2>&1 &
+program=$!
+pids+=($program)
+window_of "^Quibnote" >/dev/null
+sleep 0.5
+bash_case "xterm, bash, highlighted suggestion on: only the expansions arrive" \
+  $'echo about you have tt\n: end' text:"echo ao yu hv tt" Return
+
 # Under the sanitizers, the program's own report of a fault.
-report=$(grep -hE "ERROR: AddressSanitizer|runtime error:" "$work/quibnote.log" "$work/apps.log" |
+report=$(grep -hE "ERROR: AddressSanitizer|runtime error:" "$work/quibnote.log" "$work/apps.log" \
+  "$work/highlight.log" |
   head -3)
 result "the program reported no memory or undefined-behaviour fault" "" "$report"
 

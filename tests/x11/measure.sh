@@ -10,8 +10,10 @@ build=$1
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 pids=()
+# Under errexit a kill of a process that has already ended would end the trap, and so the
+# script, with its status 1 and the work folder left behind.
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT

@@ -7,6 +7,7 @@
 #include "keyout/KeyScript.h"
 #include "platform/keys.h"
 #include "platform/x11/X11Desktop.h"
+#include "store/KnownPrograms.h"
 #include "x11_macros.h"
 
 #include <X11/Xlib.h>
@@ -17,7 +18,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -331,6 +334,28 @@ TEST_F(X11DesktopTest, WindowsAreFoundByFocusPointAndTitle) {
     EXPECT_FALSE(d.activateWindowByTitle("No Such Window"));
     EXPECT_FALSE(d.setForegroundWindow(0));
     EXPECT_FALSE(d.startProgram("/no/such/program"));
+}
+
+// The program decides whether a window is a terminal by the name the desktop gives its program;
+// xterm in front must be known as one, or Enter after a short form would run the line and then
+// type the expansion as a command of its own.
+TEST_F(X11DesktopTest, AnXtermInFrontIsATerminal) {
+    X11Desktop& d = desktop();
+    const pid_t xterm = fork();
+    if (xterm == 0) {
+        std::freopen("/dev/null", "w", stderr); // its complaints about missing fonts
+        execlp("xterm", "xterm", "-title", "Quibnote Test xterm", "-e", "cat",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // The window in front, as the program takes its target.
+    const WindowId w = WaitForWindow(d, "Quibnote Test xterm");
+    const std::string program = w != 0 ? d.windowProgram(w) : "";
+    kill(xterm, SIGTERM);
+    waitpid(xterm, nullptr, 0);
+    ASSERT_NE(w, 0u) << "xterm's window did not appear";
+    EXPECT_EQ(program, "xterm");
+    EXPECT_TRUE(IsTerminalProgram(Preferences{}, program));
 }
 
 TEST_F(X11DesktopTest, OneInstancePerDisplay) {
