@@ -64,16 +64,16 @@ TEST(KeyState, OwnEventsReadWhenSentAndComeBackAsNobodysTyping) {
     EXPECT_EQ(TakeAsyncState(s, vk::Shift), 1);
     EXPECT_EQ(TakeAsyncState(s, 'A'), static_cast<std::int16_t>(0x8001));
     // Only the next own event is taken: a key another program sent meanwhile is typing.
-    EXPECT_FALSE(TakeOwnKeyEvent(s, kKeyA, true));
-    EXPECT_TRUE(TakeOwnKeyEvent(s, kShiftL, true));
-    EXPECT_TRUE(TakeOwnKeyEvent(s, kKeyA, true));
+    EXPECT_FALSE(TakeOwnKeyEvent(s, m, kKeyA, true));
+    EXPECT_TRUE(TakeOwnKeyEvent(s, m, kShiftL, true));
+    EXPECT_TRUE(TakeOwnKeyEvent(s, m, kKeyA, true));
     EXPECT_EQ(TakeAsyncState(s, vk::Shift), 0);
     ApplyRepeats(s, m, 5.0);
     EXPECT_EQ(TakeAsyncState(s, 'A'), static_cast<std::int16_t>(0x8000));
     // The batch's end is reported: what it still owes was dropped; the later key still comes.
     ForgetOwnKeyEvents(s, 1);
-    EXPECT_FALSE(TakeOwnKeyEvent(s, kKeyA, false));
-    EXPECT_TRUE(TakeOwnKeyEvent(s, kKeyA, true));
+    EXPECT_FALSE(TakeOwnKeyEvent(s, m, kKeyA, false));
+    EXPECT_TRUE(TakeOwnKeyEvent(s, m, kKeyA, true));
     EXPECT_TRUE(s.own.empty());
 }
 

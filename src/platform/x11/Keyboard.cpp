@@ -238,10 +238,13 @@ void ApplyOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool 
 
 // Only the next one: the server passes the program's events on in the order sent, and one that
 // matched further on would be a key another program sent meanwhile.
-bool TakeOwnKeyEvent(KeyState& s, unsigned keycode, bool press) {
+bool TakeOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press) {
     if (s.own.empty() || s.own.front().keycode != keycode || s.own.front().press != press)
         return false;
     s.own.pop_front();
+    // What the press typed is known now, with the modifiers it met at the server.
+    if (const std::uint8_t key = m.keyOfKeycode[keycode]; press && key != 0)
+        s.charOfPress[key] = CharOfPress(m, keycode, s.xkbMods, s.xkbGroup);
     return true;
 }
 

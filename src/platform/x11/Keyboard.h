@@ -81,8 +81,8 @@ void ApplyOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool 
                       std::uint64_t batch);
 // A raw key event from the synthetic input device: true when it is the program's own event
 // next on its way back, which moved the state when it was sent; false when it is another
-// program's, which is the user's typing.
-bool TakeOwnKeyEvent(KeyState& s, unsigned keycode, bool press);
+// program's, which is the user's typing. An own press gets the character it typed.
+bool TakeOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press);
 // Every own event up to that batch has come back or never will (the server dropped it).
 void ForgetOwnKeyEvents(KeyState& s, std::uint64_t upToBatch);
 void ApplyButtonEvent(KeyState& s, unsigned button, bool press);

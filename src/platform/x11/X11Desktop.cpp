@@ -192,7 +192,7 @@ bool X11Desktop::ownKeyEvent(int device, unsigned keycode, bool press) {
     const std::vector<int>& xtest = conn_.xtestKeyboards;
     if (!xtest.empty() && std::find(xtest.begin(), xtest.end(), device) == xtest.end())
         return false;
-    return TakeOwnKeyEvent(keys_, keycode, press);
+    return TakeOwnKeyEvent(keys_, keymap_, keycode, press);
 }
 
 void X11Desktop::readInput(bool now) {
