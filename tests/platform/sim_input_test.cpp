@@ -66,6 +66,37 @@ TEST_F(SimInputTest, ARunArrivesWholeAndTheUsersKeysAfterIt) {
     EXPECT_EQ(sim.document().text, "abc");
 }
 
+// While a gapped run is on its way the program reads the state it sent, never its keys again as
+// they arrive; the user's keys are read after its own, and reach the window after them too, even
+// behind a key event sent after the run.
+TEST_F(SimInputTest, AGappedRunReadsAsSentAndTheUsersKeysComeAfterIt) {
+    sim.setSyntheticKeyGap(3);
+    ScheduleTyping(sim, 2'000, "z", {400, 600, true});
+    std::vector<InputEvent> run{{InputEvent::Kind::Key, vk::Shift, false, 0}};
+    for (const InputEvent& e : Taps("ab")) run.push_back(e);
+    run.push_back({InputEvent::Kind::Key, vk::Shift, true, 0});
+    sim.sendInput(run);
+    sim.keyEvent(vk::Left, false);
+    sim.keyEvent(vk::Left, true);
+    // Read at once, each key was pressed and is up again.
+    for (std::uint8_t key : {std::uint8_t{'A'}, std::uint8_t{'B'}, vk::Shift, vk::LShift, vk::Left})
+        EXPECT_EQ(sim.getAsyncKeyState(key), 1) << "key " << int(key);
+    EXPECT_EQ(sim.document().text, "");
+    // As the run arrives (its last event 15.3 ms after the call), its keys and Shift read
+    // neither down nor pressed, though the window still holds Shift, and the user's z waits.
+    for (int ms = 0; ms < 14; ++ms) {
+        sim.sleepMs(1);
+        for (std::uint8_t key : {std::uint8_t{'A'}, std::uint8_t{'B'}, vk::Shift, vk::LShift,
+                                 vk::Left, std::uint8_t{'Z'}})
+            ASSERT_EQ(sim.getAsyncKeyState(key), 0) << "key " << int(key) << " at " << ms;
+    }
+    EXPECT_EQ(sim.document().text, "AB");
+    EXPECT_TRUE(sim.isDown(vk::Shift));
+    settle();
+    EXPECT_EQ(sim.getAsyncKeyState('Z'), 1);
+    EXPECT_EQ(sim.document().text, "AzB");
+}
+
 TEST_F(SimInputTest, CharactersArriveAsThemselvesInEveryWindow) {
     sim.sendInput(std::vector<InputEvent>{Char('c'), Char('a'), Char('f'), Char('\xE9'), Char('\b'),
                                           Char('\x80'), Char('\r'), Char('!')});

@@ -2,6 +2,7 @@
 #include "platform/x11/Keyboard.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -49,6 +50,31 @@ TEST(KeyState, TheGenericShiftIsDownWhileEitherSideIs) {
     EXPECT_EQ(TakeAsyncState(s, vk::LShift), 1);
     ApplyKeyEvent(s, m, kShiftR, false, 0);
     EXPECT_EQ(TakeAsyncState(s, vk::Shift), 0);
+}
+
+// The program's own keys read as sent, whenever their raw events come back: a gap between them
+// must not make them read down, pressed or repeating later, as the user's typing would.
+TEST(KeyState, OwnEventsReadWhenSentAndComeBackAsNobodysTyping) {
+    const KeyboardMap m = SmallMap();
+    KeyState s;
+    const std::pair<unsigned, bool> run[] = {
+        {kShiftL, true}, {kKeyA, true}, {kKeyA, false}, {kShiftL, false}};
+    for (const auto& [keycode, press] : run) ApplyOwnKeyEvent(s, m, keycode, press, 1);
+    ApplyOwnKeyEvent(s, m, kKeyA, true, 2); // sent after the batch, held
+    EXPECT_EQ(TakeAsyncState(s, vk::Shift), 1);
+    EXPECT_EQ(TakeAsyncState(s, 'A'), static_cast<std::int16_t>(0x8001));
+    // Only the next own event is taken: a key another program sent meanwhile is typing.
+    EXPECT_FALSE(TakeOwnKeyEvent(s, m, kKeyA, true));
+    EXPECT_TRUE(TakeOwnKeyEvent(s, m, kShiftL, true));
+    EXPECT_TRUE(TakeOwnKeyEvent(s, m, kKeyA, true));
+    EXPECT_EQ(TakeAsyncState(s, vk::Shift), 0);
+    ApplyRepeats(s, m, 5.0);
+    EXPECT_EQ(TakeAsyncState(s, 'A'), static_cast<std::int16_t>(0x8000));
+    // The batch's end is reported: what it still owes was dropped; the later key still comes.
+    ForgetOwnKeyEvents(s, 1);
+    EXPECT_FALSE(TakeOwnKeyEvent(s, m, kKeyA, false));
+    EXPECT_TRUE(TakeOwnKeyEvent(s, m, kKeyA, true));
+    EXPECT_TRUE(s.own.empty());
 }
 
 TEST(KeyState, AHeldKeyRepeatsAfterTheDelayAtTheRate) {

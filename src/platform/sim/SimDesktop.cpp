@@ -118,7 +118,7 @@ void SimDesktop::advance(std::int64_t micros) {
             deliverSynthetic();
         } else if (repeatAt <= keyAt) {
             nextRepeat_ += kRepeatEvery;
-            applyKey(repeatKey_, false, false);
+            applyKey(repeatKey_, false, Source::Repeat);
         } else {
             const Scheduled s = *key;
             scheduled_.erase(key);
@@ -129,7 +129,7 @@ void SimDesktop::advance(std::int64_t micros) {
             } else if (s.key == repeatKey_) {
                 repeatKey_ = 0;
             }
-            applyKey(s.key, s.up, true);
+            applyKey(s.key, s.up, Source::User);
         }
     }
     now_ = target;
@@ -151,46 +151,66 @@ void SimDesktop::deliverSynthetic() {
     synthetic_.pop_front();
     if (s.endsRun) runs_.pop_front();
     if (s.event.kind == InputEvent::Kind::Key)
-        applyKey(s.event.key, s.event.up, false);
+        applyKey(s.event.key, s.event.up, Source::Program);
     else
         deliverChar(s.event.ch);
 }
 
-void SimDesktop::setKey(std::uint8_t key, bool up) {
-    down_[key] = !up;
-    if (!up) pressed_[key] = true;
+// Sets a key in a key state, and the generic key of a sided modifier with it.
+void SimDesktop::setKey(std::array<bool, 256>& down, std::uint8_t key, bool up) {
+    down[key] = !up;
+    if (const std::uint8_t generic = GenericModifier(key)) {
+        const std::uint8_t left = SidedModifier(generic);
+        down[generic] = down[left] || down[static_cast<std::uint8_t>(left + 1)];
+    }
+}
+
+// A change the program reads: a press also reads as pressed until a reading reports it.
+void SimDesktop::readKey(std::uint8_t key, bool up, char typed) {
+    setKey(down_, key, up);
+    if (up) return;
+    pressed_[key] = true;
+    charOfPress_[key] = typed;
+    if (const std::uint8_t generic = GenericModifier(key)) pressed_[generic] = true;
 }
 
 // On a layout with AltGr, right Alt also presses left Ctrl, as Windows does.
-void SimDesktop::applyKey(std::uint8_t key, bool up, bool physical) {
+void SimDesktop::applyKey(std::uint8_t key, bool up, Source source) {
     const bool altGr = layout_->hasAltGr && key == vk::RMenu;
-    if (altGr && !up) applyOneKey(vk::LControl, false, physical);
-    applyOneKey(key, up, physical);
-    if (altGr && up) applyOneKey(vk::LControl, true, physical);
+    if (altGr && !up) applyOneKey(vk::LControl, false, source);
+    applyOneKey(key, up, source);
+    if (altGr && up) applyOneKey(vk::LControl, true, source);
 }
 
-void SimDesktop::applyOneKey(std::uint8_t key, bool up, bool physical) {
+// An event reaching the windows. The program's own events moved the state it reads when they
+// were sent, so only the user's (and the auto-repeats of their keys) move it here.
+void SimDesktop::applyOneKey(std::uint8_t key, bool up, Source source) {
     key = SidedModifier(key);
-    if (key == vk::Capital && !up && (physical || !down_[key])) capsToggle_ = !capsToggle_;
-    if (!up) charOfPress_[key] = charOfPress(key);
-    setKey(key, up);
-    if (const std::uint8_t generic = GenericModifier(key)) {
-        const std::uint8_t left = SidedModifier(generic);
-        const std::uint8_t right = static_cast<std::uint8_t>(left + 1);
-        down_[generic] = down_[left] || down_[right];
-        if (!up) pressed_[generic] = true;
-    }
+    if (key == vk::Capital && !up && (source == Source::User || !windowsDown_[key]))
+        capsToggle_ = !capsToggle_;
+    const char typed = up ? 0 : charOfPress(key, modifiers(windowsDown_));
+    setKey(windowsDown_, key, up);
+    if (source != Source::Program) readKey(key, up, typed);
     if (!up) deliverKeyDown(key);
 }
 
-Modifiers SimDesktop::modifiers() const {
-    return {down_[vk::Shift], down_[vk::Control], down_[vk::Menu], capsToggle_};
+// The program's own event, just sent: it moves the state the program reads at once, as
+// SendInput moves Windows' asynchronous key state, however long it takes to reach the windows.
+void SimDesktop::noteOwnKey(std::uint8_t key, bool up) {
+    const bool altGr = layout_->hasAltGr && key == vk::RMenu;
+    if (altGr && !up) noteOwnKey(vk::LControl, false);
+    key = SidedModifier(key);
+    readKey(key, up, up ? 0 : charOfPress(key, modifiers(down_)));
+    if (altGr && up) noteOwnKey(vk::LControl, true);
+}
+
+Modifiers SimDesktop::modifiers(const std::array<bool, 256>& down) const {
+    return {down[vk::Shift], down[vk::Control], down[vk::Menu], capsToggle_};
 }
 
 // What a press types in an editor with the modifiers held: Enter, Tab, Backspace and Escape their
 // control characters; nothing with Ctrl or Alt, unless together they are AltGr.
-char SimDesktop::charOfPress(std::uint8_t key) const {
-    const Modifiers m = modifiers();
+char SimDesktop::charOfPress(std::uint8_t key, const Modifiers& m) const {
     const bool altGr = m.ctrl && m.alt && layout_->hasAltGr;
     if ((m.ctrl || m.alt) && !altGr) return 0;
     switch (key) {
@@ -208,7 +228,7 @@ char SimDesktop::charOfPress(std::uint8_t key) const {
 }
 
 void SimDesktop::deliverKeyDown(std::uint8_t key) {
-    const Modifiers m = modifiers();
+    const Modifiers m = modifiers(windowsDown_);
     if (formOf(foreground_)) {
         formKeys_.push_back({foreground_, key, m});
         return;
@@ -238,7 +258,7 @@ void SimDesktop::deliverKeyDown(std::uint8_t key) {
 // which the program never reads).
 void SimDesktop::deliverChar(char c) {
     if (formOf(foreground_)) {
-        formKeys_.push_back({foreground_, 0, modifiers(), c});
+        formKeys_.push_back({foreground_, 0, modifiers(windowsDown_), c});
         return;
     }
     AppWindow* w = appWindow(foreground_);
@@ -265,7 +285,14 @@ std::int16_t SimDesktop::getKeyState(std::uint8_t key) {
 }
 
 void SimDesktop::keyEvent(std::uint8_t key, bool up) {
-    queueSynthetic(now_ + kSyntheticKeyMicros, {InputEvent::Kind::Key, key, up, 0}, false);
+    noteOwnKey(key, up);
+    // Sent while a run is still on its way, the key arrives after it and joins it: the user's
+    // keys that fall due meanwhile wait for it too, so the windows get them in the order the
+    // program read them, after its own.
+    const bool joinsRun = !runs_.empty();
+    if (joinsRun) synthetic_.back().endsRun = false;
+    queueSynthetic(now_ + kSyntheticKeyMicros, {InputEvent::Kind::Key, key, up, 0}, joinsRun);
+    if (joinsRun) runs_.back().to = synthetic_.back().at;
     advance(kSyntheticKeyMicros);
 }
 
@@ -280,8 +307,10 @@ void SimDesktop::sendInput(std::span<const InputEvent> events) {
     if (!synthetic_.empty()) at = std::max(at, synthetic_.back().at + keyGapMicros_);
     const std::int64_t to = at + keyGapMicros_ * static_cast<std::int64_t>(events.size() - 1);
     runs_.push_back({from, to});
-    for (std::size_t i = 0; i < events.size(); ++i, at += keyGapMicros_)
+    for (std::size_t i = 0; i < events.size(); ++i, at += keyGapMicros_) {
+        if (events[i].kind == InputEvent::Kind::Key) noteOwnKey(events[i].key, events[i].up);
         queueSynthetic(at, events[i], i + 1 == events.size());
+    }
     advance(kSyntheticKeyMicros);
 }
 
@@ -296,7 +325,8 @@ void SimDesktop::mouseButton(MouseButton button, bool up) {
     const std::uint8_t key = button == MouseButton::Left    ? vk::LButton
                              : button == MouseButton::Right ? vk::RButton
                                                             : vk::MButton;
-    setKey(key, up);
+    setKey(windowsDown_, key, up);
+    readKey(key, up, 0);
 }
 
 PixelPoint SimDesktop::cursorPos() {

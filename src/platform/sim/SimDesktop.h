@@ -77,7 +77,8 @@ class SimDesktop final : public Platform {
     // How a simulated application window draws itself for the program's pixel reading.
     void setLook(WindowId w, SimLook look);
     std::optional<std::string>& clipboard() { return clipboard_; }
-    bool isDown(std::uint8_t key) const { return down_[key]; }
+    // Whether the key is down as the windows have it, with every synthetic event that arrived.
+    bool isDown(std::uint8_t key) const { return windowsDown_[key]; }
     bool capsLockOn() const { return capsToggle_; }
     int sleepCount() const { return sleeps_; }
     Form* findForm(std::string_view name);
@@ -183,11 +184,15 @@ class SimDesktop final : public Platform {
     std::int64_t afterRuns(std::int64_t at) const;
     void queueSynthetic(std::int64_t at, const InputEvent& event, bool endsRun);
     void deliverSynthetic();
-    void applyKey(std::uint8_t key, bool up, bool physical);
-    void applyOneKey(std::uint8_t key, bool up, bool physical);
-    void setKey(std::uint8_t key, bool up);
-    Modifiers modifiers() const;
-    char charOfPress(std::uint8_t key) const;
+    // Where a key event comes from: the user's keyboard, its auto-repeat, or the program.
+    enum class Source { User, Repeat, Program };
+    void applyKey(std::uint8_t key, bool up, Source source);
+    void applyOneKey(std::uint8_t key, bool up, Source source);
+    void noteOwnKey(std::uint8_t key, bool up);
+    static void setKey(std::array<bool, 256>& down, std::uint8_t key, bool up);
+    void readKey(std::uint8_t key, bool up, char typed);
+    Modifiers modifiers(const std::array<bool, 256>& down) const;
+    char charOfPress(std::uint8_t key, const Modifiers& m) const;
     void deliverKeyDown(std::uint8_t key);
     void deliverChar(char c);
     // Keys for the program's own windows wait, as window messages do, until it lets events run.
@@ -213,8 +218,12 @@ class SimDesktop final : public Platform {
     std::deque<Run> runs_;             // the runs not yet delivered whole
     std::int64_t keyGapMicros_ = 0;
     const KeyboardLayout* layout_ = &UsLayout();
+    // Two key states, as on Windows: the one the program reads, which its own events move when
+    // they are sent, and the one the windows type with, which every event moves when it arrives.
+    // They differ while synthetic events are on their way.
     std::array<bool, 256> down_{};
     std::array<bool, 256> pressed_{};
+    std::array<bool, 256> windowsDown_{};
     std::array<char, 256> charOfPress_{};  // what the latest press of each key typed
     std::array<char, 256> reportedChar_{}; // the same, as of the last reading that reported it
     bool capsToggle_ = false;

@@ -3,6 +3,7 @@
 #include <X11/XKBlib.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
+#include <cstring>
 
 namespace {
 
@@ -17,6 +18,17 @@ int CountError(Display*, XErrorEvent*) {
 
 Atom Intern(Display* d, const char* name) {
     return XInternAtom(d, name, False);
+}
+
+std::vector<int> XTestKeyboards(Display* d) {
+    std::vector<int> ids;
+    int count = 0;
+    XIDeviceInfo* devices = XIQueryDevice(d, XIAllDevices, &count);
+    for (int i = 0; i < count; ++i)
+        if (devices[i].use == XISlaveKeyboard && std::strstr(devices[i].name, "XTEST keyboard"))
+            ids.push_back(devices[i].deviceid);
+    if (devices) XIFreeDeviceInfo(devices);
+    return ids;
 }
 
 } // namespace
@@ -70,6 +82,7 @@ bool OpenConnection(Connection& c, std::string& error) {
         CloseConnection(c);
         return false;
     }
+    c.xtestKeyboards = XTestKeyboards(c.display);
     c.screen = DefaultScreen(c.display);
     c.root = RootWindow(c.display, c.screen);
     c.own = XCreateSimpleWindow(c.display, c.root, -10, -10, 1, 1, 0, 0, 0);

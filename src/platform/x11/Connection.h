@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <string>
+#include <vector>
 
 // The backend's own connection to the X server, apart from the toolkit's: it carries the raw
 // key events, synthetic input, the clipboard and every question about other windows, so the
@@ -25,6 +26,9 @@ struct Connection {
     Window root = 0;
     int screen = 0;
     int xiOpcode = 0; // XInput2's major opcode, to recognise its events
+    // The devices XTest types with: the program's own keys come back as raw events from one of
+    // them (other programs' synthetic keys too).
+    std::vector<int> xtestKeyboards;
     int xkbEventBase = 0;
     Window own = 0; // an unmapped window of our own: clipboard owner and transfer target
     Atoms atoms{};

@@ -193,16 +193,19 @@ std::int16_t ScanOfChar(const KeyboardMap& m, char c) {
     return it->second;
 }
 
-void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press, double now) {
-    if (keycode >= 256) return;
+namespace {
+
+// The virtual key of the keycode; 0 for none.
+std::uint8_t SetKeycode(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press,
+                        char typed) {
     s.keycodeDown[keycode] = press;
     std::uint8_t key = m.keyOfKeycode[keycode];
     if (s.numLock && m.numpadKeyOfKeycode[keycode]) key = m.numpadKeyOfKeycode[keycode];
-    if (key == 0) return;
+    if (key == 0) return 0;
     s.down[key] = press;
     if (press) {
         s.pressed[key] = true;
-        s.charOfPress[key] = CharOfPress(m, keycode, s.xkbMods, s.xkbGroup);
+        s.charOfPress[key] = typed;
     }
     if (const std::uint8_t generic = GenericModifier(key)) {
         const bool left = key == vk::LShift || key == vk::LControl || key == vk::LMenu;
@@ -210,12 +213,43 @@ void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool pre
         s.down[generic] = s.down[key] || s.down[other];
         if (press) s.pressed[generic] = true;
     }
-    if (press && m.repeats[keycode]) {
+    if (!press && key == s.repeatKey) s.repeatKey = 0;
+    return key;
+}
+
+} // namespace
+
+void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press, double now) {
+    if (keycode >= 256) return;
+    const char typed = press ? CharOfPress(m, keycode, s.xkbMods, s.xkbGroup) : 0;
+    const std::uint8_t key = SetKeycode(s, m, keycode, press, typed);
+    if (key != 0 && press && m.repeats[keycode]) {
         s.repeatKey = key;
         s.nextRepeat = now + m.repeatDelayMs / 1000.0;
-    } else if (!press && key == s.repeatKey) {
-        s.repeatKey = 0;
     }
+}
+
+void ApplyOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press,
+                      std::uint64_t batch) {
+    if (keycode >= 256) return;
+    SetKeycode(s, m, keycode, press, 0);
+    s.own.push_back({keycode, press, batch});
+}
+
+// Only the next one: the server passes the program's events on in the order sent, and one that
+// matched further on would be a key another program sent meanwhile.
+bool TakeOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press) {
+    if (s.own.empty() || s.own.front().keycode != keycode || s.own.front().press != press)
+        return false;
+    s.own.pop_front();
+    // What the press typed is known now, with the modifiers it met at the server.
+    if (const std::uint8_t key = m.keyOfKeycode[keycode]; press && key != 0)
+        s.charOfPress[key] = CharOfPress(m, keycode, s.xkbMods, s.xkbGroup);
+    return true;
+}
+
+void ForgetOwnKeyEvents(KeyState& s, std::uint64_t upToBatch) {
+    while (!s.own.empty() && s.own.front().batch <= upToBatch) s.own.pop_front();
 }
 
 void ApplyButtonEvent(KeyState& s, unsigned button, bool press) {

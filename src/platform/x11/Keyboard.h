@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -49,6 +50,14 @@ KeyboardMap ReadKeyboardMap(Display* d);
 // (Ctrl+Alt stands for AltGr and any other modifier); -1 when no key types it.
 std::int16_t ScanOfChar(const KeyboardMap& m, char c);
 
+// A key event the program sent, until its raw event comes back. `batch` is the batch of
+// synthetic input whose arrival tells that the event has arrived or never will.
+struct OwnKeyEvent {
+    unsigned keycode = 0;
+    bool press = false;
+    std::uint64_t batch = 0;
+};
+
 struct KeyState {
     std::array<bool, 256> down{};
     std::array<bool, 256> pressed{}; // pressed since the last asynchronous reading
@@ -60,11 +69,22 @@ struct KeyState {
     std::uint8_t repeatKey = 0; // the held key that repeats, as the server repeats it
     double nextRepeat = 0;
     bool numLock = false;
+    std::deque<OwnKeyEvent> own; // in the order sent
 };
 
 // A raw key or button event. Raw events carry no repeats, so a held key's repeats are made
 // here from the server's repeat delay and rate.
 void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press, double now);
+// The program's own key event, just sent: it moves the state read at once, as SendInput does on
+// Windows, without auto-repeat and as nobody's typing, and waits for its raw event.
+void ApplyOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press,
+                      std::uint64_t batch);
+// A raw key event from the synthetic input device: true when it is the program's own event
+// next on its way back, which moved the state when it was sent; false when it is another
+// program's, which is the user's typing. An own press gets the character it typed.
+bool TakeOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press);
+// Every own event up to that batch has come back or never will (the server dropped it).
+void ForgetOwnKeyEvents(KeyState& s, std::uint64_t upToBatch);
 void ApplyButtonEvent(KeyState& s, unsigned button, bool press);
 void ApplyRepeats(KeyState& s, const KeyboardMap& m, double now);
 // 0x8000 while down, 0x0001 when pressed since the previous reading, which clears it.

@@ -138,10 +138,12 @@ void X11Desktop::dispatch(XEvent& e) {
         switch (e.xcookie.evtype) {
         case XI_RawKeyPress:
             lastKeyAt_ = Now();
-            ApplyKeyEvent(keys_, keymap_, detail, true, lastKeyAt_);
+            if (!ownKeyEvent(raw->sourceid, detail, true))
+                ApplyKeyEvent(keys_, keymap_, detail, true, lastKeyAt_);
             break;
         case XI_RawKeyRelease:
-            ApplyKeyEvent(keys_, keymap_, detail, false, Now());
+            if (!ownKeyEvent(raw->sourceid, detail, false))
+                ApplyKeyEvent(keys_, keymap_, detail, false, Now());
             break;
         case XI_RawButtonPress:
             ApplyButtonEvent(keys_, detail, true);
@@ -184,6 +186,15 @@ void X11Desktop::dispatch(XEvent& e) {
     NoteClipboardEvent(conn_, clip_, e);
 }
 
+// The program's own key events moved the key state when they were sent; coming back, however
+// late a gap makes them, they are nobody's typing.
+bool X11Desktop::ownKeyEvent(int device, unsigned keycode, bool press) {
+    const std::vector<int>& xtest = conn_.xtestKeyboards;
+    if (!xtest.empty() && std::find(xtest.begin(), xtest.end(), device) == xtest.end())
+        return false;
+    return TakeOwnKeyEvent(keys_, keymap_, keycode, press);
+}
+
 void X11Desktop::readInput(bool now) {
     Display* d = conn_.display;
     const double t = Now();
@@ -191,7 +202,8 @@ void X11Desktop::readInput(bool now) {
     // keys back right after sending them and must find them there, not later as new typing.
     // A run with gaps between its events arrives over time; meanwhile the readings take what
     // has come, so the program never waits for it.
-    if (unsynced_ && lastDelayedBatch_ <= batchesDone_) {
+    const bool sync = unsynced_ && lastDelayedBatch_ <= batchesDone_;
+    if (sync) {
         XSync(conn_.input, False);
         XSync(d, False);
         unsynced_ = false;
@@ -205,6 +217,8 @@ void X11Desktop::readInput(bool now) {
         XNextEvent(d, &e);
         dispatch(e);
     }
+    // Everything sent has come back: an own event still waiting was dropped by the server.
+    if (sync) ForgetOwnKeyEvents(keys_, batchesSent_ + 1);
     ApplyRepeats(keys_, keymap_, t);
     restoreSpares(t, false);
 }
@@ -255,13 +269,19 @@ void X11Desktop::keyEvent(std::uint8_t key, bool up) {
     // The server drops a press of a key that is already down (held on the keyboard, as the
     // delimiter still is when the expansion retypes it), where Windows types it again; a
     // release first lets the press through.
-    if (!up && keys_.down[sided]) XTestFakeKeyEvent(conn_.input, keycode, False, CurrentTime);
+    // Until the next batch's end is reported, the key may still be on its way.
+    const std::uint64_t batch = batchesSent_ + 1;
+    if (!up && keys_.down[sided]) {
+        ApplyOwnKeyEvent(keys_, keymap_, keycode, false, batch);
+        XTestFakeKeyEvent(conn_.input, keycode, False, CurrentTime);
+    }
     // Ctrl+V with our text on the clipboard: the target fetches it asynchronously, after keys
     // sent meanwhile, where on Windows it reads it while handling the keys.
     if (!up && key == 'V' && keys_.down[vk::Control] && clip_.owned) {
         clip_.textServed = false;
         pasteDeadline_ = Now() + kPasteWait;
     }
+    ApplyOwnKeyEvent(keys_, keymap_, keycode, !up, batch);
     XTestFakeKeyEvent(conn_.input, keycode, up ? False : True, CurrentTime);
     XFlush(conn_.input);
     lastSyntheticAt_ = Now();
@@ -302,6 +322,7 @@ void X11Desktop::sendSteps(const std::vector<XTestStep>& steps, std::uint64_t ba
             continue;
         }
         case XTestStep::Kind::Key:
+            ApplyOwnKeyEvent(keys_, keymap_, s.code, s.press, batch);
             XTestFakeKeyEvent(in, s.code, s.press ? True : False, delay);
             break;
         case XTestStep::Kind::Button:
@@ -336,6 +357,7 @@ void X11Desktop::notePaste(std::span<const InputEvent> events) {
 
 void X11Desktop::batchArrived(double now) {
     ++batchesDone_;
+    ForgetOwnKeyEvents(keys_, batchesDone_);
     for (SpareKey& s : spares_)
         if (s.batch == batchesDone_) s.doneAt = now;
 }

@@ -93,6 +93,7 @@ class X11Desktop final : public Platform {
 
   private:
     void dispatch(XEvent& event);
+    bool ownKeyEvent(int device, unsigned keycode, bool press);
     void pump(double seconds);
     void runActions();
     void waitForPaste();
