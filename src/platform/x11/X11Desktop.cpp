@@ -22,6 +22,7 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -234,7 +235,9 @@ void X11Desktop::pump(double seconds) {
 
 std::int16_t X11Desktop::getAsyncKeyState(std::uint8_t key) {
     readInput(false);
-    return TakeAsyncState(keys_, key);
+    const std::int16_t state = TakeAsyncState(keys_, key);
+    if (state & 1) pressReported_ = true;
+    return state;
 }
 
 std::int16_t X11Desktop::getKeyState(std::uint8_t key) {
@@ -492,6 +495,10 @@ void X11Desktop::sleepMs(unsigned ms) {
     const double t = Now();
     const double until = t + ms / 1000.0;
     const bool shortPause = ms < kRestingSleepMs;
+    // A press read since the last pause is what the pass acts on next (the delimiter is read
+    // before the pause, its expansion typed after it): waiting would only delay the expansion.
+    // The loop already runs without its pause at full speed.
+    if (std::exchange(pressReported_, false) && shortPause) return;
     const bool resting = shortPause && t - lastInput_ > kRestAfter &&
                          XEventsQueued(conn_.display, QueuedAlready) == 0 &&
                          XEventsQueued(fl_display, QueuedAlready) == 0;

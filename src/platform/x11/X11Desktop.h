@@ -127,8 +127,9 @@ class X11Desktop final : public Platform {
     double lastToolkit_ = -1;
     double lastKeyAt_ = -1; // the last key pressed, by the user or by the program
     double lastSync_ = -1;
-    double lastInput_ = 0;     // the last event from the server
-    double pasteDeadline_ = 0; // a paste of our text is under way until it is fetched or then
+    double lastInput_ = 0;       // the last event from the server
+    bool pressReported_ = false; // a reading reported a press since the last pause
+    double pasteDeadline_ = 0;   // a paste of our text is under way until it is fetched or then
     int lockFd_ = -3;
     const Form* mainForm_ = nullptr; // the first form attached
 };
