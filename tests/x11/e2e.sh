@@ -44,7 +44,18 @@ file_text() { # FILE WANT
 }
 editor_text() { file_text "$work/editor.txt" "$1"; }
 
-window_of() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Waits up to 10 s for a visible window whose title matches. Asked anew each time: xdotool ends
+# with an X error when a window it has listed goes away before it looks at it (an application
+# closing while another opens), where its --sync would give up.
+window_of() {
+  local w
+  for _ in $(seq 50); do
+    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [[ -n "$w" ]] && echo "$w" && return 0
+    sleep 0.2
+  done
+  return 1
+}
 type_keys() { "$typist" "$@"; }
 focus() { xdotool windowfocus --sync "$1"; sleep 0.1; }
 shot() { # NAME X Y W H: a part of the screen, for the docs
