@@ -19,6 +19,7 @@ count=${2:-40}
 word=abt
 # The editor's length of one expansion and its delimiter (a line break counts CR and LF).
 length=6
+wait_tenths=100
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 folder=$work/Quibnote
@@ -58,6 +59,8 @@ if [ "${3:-}" = --block ]; then
     printf 'zzaa\tzzaa\xA1\xA1\xA1\xA1%s\xB0\r\n' "$block" >>"$folder/QNhForms.dta"
     word=zzaa
     length=$((1000 + 9 + 1))
+    # Wine's edit control takes about 10 s to show the block.
+    wait_tenths=600
 fi
 wine "$build/tests/win32/qn-test-editor.exe" "$(winepath -w "$editor_file")" \
     "$(winepath -w "$key_log")" >/dev/null 2>&1 &
@@ -79,7 +82,7 @@ done
 keys+=(keydown space sleep 0.08 keyup space)
 for ((n = 1; n <= count; n++)); do
     xdotool "${keys[@]}"
-    for ((i = 0; i < 100; i++)); do
+    for ((i = 0; i < wait_tenths; i++)); do
         [ "$(wc -c <"$editor_file")" -ge $((length * n)) ] && break
         sleep 0.1
     done
