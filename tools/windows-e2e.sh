@@ -86,12 +86,7 @@ step_done wine-prefix
 ctest --preset windows -j "$(nproc)"
 step_done unit-tests
 
-# QUIBNOTE_WINE_E2E_ADVISORY=1 reports a failed end-to-end run without failing the script: CI sets
-# it while the multi-clipboard case under Wine fails (docs/windows.md, "Known failure").
-if ! tests/win32/e2e.sh build/windows "$shots"; then
-    echo "windows-e2e: THE END-TO-END TEST UNDER WINE FAILED" >&2
-    [ "${QUIBNOTE_WINE_E2E_ADVISORY:-0}" = 1 ] || exit 1
-fi
+tests/win32/e2e.sh build/windows "$shots"
 step_done end-to-end
 
 echo "windows-e2e: ${timings[*]}; total $((SECONDS - began)) s"

@@ -18,6 +18,7 @@
 //                               TEXT in the window with that title, for a mouse click there
 //   qn-probe where-text WINDOW TEXT  prints the screen position of TEXT's first row inside the
 //                               window's text box, as the box wraps its lines
+//   qn-probe text WINDOW        prints the text (UTF-8) of the window's text box
 
 #include "keyout/KeyOutState.h"
 #include "keyout/KeyScript.h"
@@ -181,6 +182,16 @@ int WhereInText(const std::wstring& window, const std::wstring& text) {
     return 0;
 }
 
+int PrintText(const std::wstring& window) {
+    const HWND parent = FindWindowW(nullptr, window.c_str());
+    if (!parent) return 1;
+    ChildSearch search{L"", nullptr};
+    EnumChildWindows(parent, MatchEditHolding, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return 1;
+    std::printf("%s", Utf8(ControlText(search.found)).c_str());
+    return 0;
+}
+
 } // namespace
 
 int main() {
@@ -205,9 +216,11 @@ int main() {
     }
     if (args.size() == 3 && args[0] == L"where") return Where(args[1], args[2]);
     if (args.size() == 3 && args[0] == L"where-text") return WhereInText(args[1], args[2]);
+    if (args.size() == 2 && args[0] == L"text") return PrintText(args[1]);
     std::fputs("usage: qn-probe type WINDOW TEXT | send WINDOW TEXT | program WINDOW"
                " | keys SECONDS | close WINDOW | activate WINDOW"
-               " | set-clipboard TEXT | clipboard | where WINDOW TEXT | where-text WINDOW TEXT\n",
+               " | set-clipboard TEXT | clipboard | where WINDOW TEXT | where-text WINDOW TEXT"
+               " | text WINDOW\n",
                stderr);
     return 2;
 }

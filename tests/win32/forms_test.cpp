@@ -43,11 +43,13 @@ Form TestForm() {
                   MakeControl("cmdAtoZ", ControlKind::Button, {1500, 900, 300, 300}, 1),
                   MakeControl("chkOn", ControlKind::CheckBox, {150, 1350, 1500, 300}),
                   MakeControl("lblNote", ControlKind::Label, {150, 1800, 1500, 300}),
-                  MakeControl("scrBar", ControlKind::ScrollBar, {150, 2250, 3000, 255})};
+                  MakeControl("scrBar", ControlKind::ScrollBar, {150, 2250, 3000, 255}),
+                  MakeControl("txtList", ControlKind::TextBox, {3300, 150, 2400, 2400})};
     f.controls[1].caption = "&Go";
     f.controls[5].caption = "Note";
     f.controls[6].min = 0;
     f.controls[6].max = 10;
+    f.controls[7].multiLine = true;
     return f;
 }
 
@@ -192,6 +194,27 @@ TEST(Win32Forms, AMouseDownOnALabelGivesTwipsInsideIt) {
     EXPECT_EQ(s.actions[0].button, MouseButton::Left);
     EXPECT_EQ(s.actions[1].kind, UserAction::Kind::MouseUp);
     EXPECT_EQ(s.actions[1].button, MouseButton::Right);
+}
+
+// The list of clips is picked by the line under the pointer: the box's own rows decide it, and
+// the CR the box was given before a lone LF does not move the program's index.
+TEST(Win32Forms, APointInAMultiLineBoxGivesTheProgramsIndexOfTheCharacterThere) {
+    Shown s;
+    const std::string text = "a first line long enough to be wrapped by the box\r\nsecond\nthird";
+    FindControl(s.form, "txtList")->text = text;
+    s.desktop.doEvents(EventSite::LoopHead);
+    const HWND box = s.child("txtList");
+    const std::wstring shown = TextOf(box);
+    const auto at = [&](const wchar_t* word, int dy) {
+        const LRESULT pos = SendMessageW(box, EM_POSFROMCHAR, shown.find(word), 0);
+        return s.desktop.textIndexAt(s.form, "txtList", (static_cast<short>(LOWORD(pos)) + 1) * 15,
+                                     (static_cast<short>(HIWORD(pos)) + dy) * 15);
+    };
+    EXPECT_EQ(at(L"wrapped", 2), text.find("wrapped")) << "a wrapped line's second row";
+    EXPECT_EQ(at(L"second", 2), text.find("second"));
+    EXPECT_EQ(at(L"third", 2), text.find("third"));
+    EXPECT_EQ(at(L"third", 40), std::nullopt) << "below the last row";
+    EXPECT_EQ(s.desktop.textIndexAt(s.form, "txtBox", 15, 15), std::nullopt) << "one-line box";
 }
 
 TEST(Win32Forms, MenusReportTheirOpeningAndTheCommandChosen) {

@@ -164,6 +164,8 @@ ControlView* CreateControl(FormView& v, const Control& c) {
     cv.hwnd = hwnd;
     // Every property differs from what is shown until the first sync sets it.
     cv.shown.kind = c.kind;
+    // Fixed by the style the control was made with.
+    cv.shown.multiLine = c.multiLine;
     cv.shown.visible = false;
     cv.shown.enabled = true;
     cv.shown.fontPoints = 0;
@@ -388,10 +390,10 @@ std::optional<std::size_t> TextIndexAt(Win32State& s, const Form& form, std::str
                 SendMessageW(c.hwnd, EM_CHARFROMPOS, 0,
                              MAKELPARAM(static_cast<WORD>(px), static_cast<WORD>(py)));
             if (found == -1) return std::nullopt;
-            const auto index = static_cast<std::size_t>(LOWORD(found));
+            const auto shownIndex = static_cast<std::size_t>(LOWORD(found));
             // The control answers the nearest character, also for a point below the last row:
             // a point is on a character's row only from the row's top to the next row's.
-            const LRESULT at = SendMessageW(c.hwnd, EM_POSFROMCHAR, index, 0);
+            const LRESULT at = SendMessageW(c.hwnd, EM_POSFROMCHAR, shownIndex, 0);
             TEXTMETRICW metrics{};
             const HDC dc = GetDC(c.hwnd);
             const HGDIOBJ old = SelectObject(dc, FontOf(s, c.shown.fontPoints));
@@ -400,7 +402,7 @@ std::optional<std::size_t> TextIndexAt(Win32State& s, const Form& form, std::str
             ReleaseDC(c.hwnd, dc);
             const int top = static_cast<short>(HIWORD(at));
             if (at != -1 && py >= top + metrics.tmHeight) return std::nullopt;
-            return index;
+            return IndexWithoutAddedCr(c.shown.text, shownIndex);
         }
     }
     return std::nullopt;

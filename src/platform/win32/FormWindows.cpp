@@ -305,6 +305,10 @@ int RunPendingEvents(Win32State& s, EventSite site) {
             v->form->window = 0;
         }
     }
+    return OpenFormCount(s);
+}
+
+int OpenFormCount(const Win32State& s) {
     return static_cast<int>(
         std::count_if(s.views.begin(), s.views.end(), [](const auto& v) { return v->form->open; }));
 }

@@ -23,4 +23,6 @@ std::optional<std::size_t> TextIndexAt(Win32State& s, const Form& form, std::str
 // many of the program's forms are open. At the loop head, with no handler running, the windows
 // of forms closed since are destroyed.
 int RunPendingEvents(Win32State& s, EventSite site);
+// The forms the program has open.
+int OpenFormCount(const Win32State& s);
 void DestroyFormViews(Win32State& s);

@@ -92,6 +92,10 @@ void ApplyOwnKey(KeyQueue& q, std::uint8_t key, bool up) {
     SetKey(q, SidedModifier(key), up, 0);
 }
 
+bool SystemMayReleaseKey(const KeyQueue& q, std::uint8_t key, double now) {
+    return q.down[key] && AllServed(q) && now - q.servedDownAt[key] >= kSystemStateLag;
+}
+
 void ForgetHeldKey(KeyQueue& q, std::uint8_t key) {
     const bool generic = GenericModifier(key) == 0 && SidedModifier(key) != key;
     const std::uint8_t first = SidedModifier(key);
@@ -114,6 +118,8 @@ void ServeKeys(KeyQueue& q, double now) {
         q.taken = false;
         q.passesSince = 0;
         q.servedAt = now;
+        q.servedDownAt[k.key] = now;
+        if (const std::uint8_t generic = GenericModifier(k.key)) q.servedDownAt[generic] = now;
         q.readsSince = {};
         ReleaseEarlierKeys(q);
     }

@@ -32,6 +32,7 @@ struct KeyQueue {
     double servedAt = 0;
     std::array<int, 256> readsSince{}; // readings of each key since it was served
     bool waiting = false; // the pass reads one key over and over: it waits for something
+    std::array<double, 256> servedDownAt{}; // when each key's latest press was served
 };
 
 // A key read this often since the press was served: the pass is in a wait (for a hotkey's keys
@@ -40,6 +41,9 @@ struct KeyQueue {
 inline constexpr int kWaitReadings = 32;
 inline constexpr double kWaitServe = 0.05;
 inline constexpr double kLongestServe = 0.5;
+// How long after a press the system's own state may still read the key up: Wine answers a key it
+// last read up from its cache for 50 ms, unless the process itself has sent input since.
+inline constexpr double kSystemStateLag = 0.25;
 
 // The key of a raw keyboard event (Raw Input's virtual key, make code and E0 prefix), with the
 // side of a modifier; 0 for an event that is no key of its own (the Shift that the keyboard
@@ -52,6 +56,9 @@ void QueueUserKey(KeyQueue& q, const UserKey& k);
 // The program's own synthetic event, just sent: it moves the state read at once, as it does on
 // the desktop, and is nobody's typing to serve.
 void ApplyOwnKey(KeyQueue& q, std::uint8_t key, bool up);
+// Whether the desktop's word that a key is up may overrule the state served: the key reads down,
+// every event received has been served, and its press is older than the system's lag.
+bool SystemMayReleaseKey(const KeyQueue& q, std::uint8_t key, double now);
 // A key the desktop reports up while the state served says down (its release went where the
 // program could not see it, to the secure desktop say): up from now on.
 void ForgetHeldKey(KeyQueue& q, std::uint8_t key);

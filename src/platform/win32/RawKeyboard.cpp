@@ -136,7 +136,7 @@ std::int16_t ReadKeyAsync(RawKeyboard& k, std::uint8_t key, bool ownInputSent) {
     const double now = Seconds(k);
     if (now - k.lastDrain >= kDrainEvery) DrainRawInput(k, now);
     ServeKeys(k.queue, now);
-    if (k.queue.down[key] && AllServed(k.queue) && ownInputSent &&
+    if (ownInputSent && SystemMayReleaseKey(k.queue, key, now) &&
         (GetAsyncKeyState(key) & 0x8000) == 0)
         ForgetHeldKey(k.queue, key);
     return ReadAsyncKey(k.queue, key);

@@ -45,3 +45,12 @@ std::wstring WithCrLf(std::wstring_view text) {
     }
     return out;
 }
+
+std::size_t IndexWithoutAddedCr(std::string_view text, std::size_t shown) {
+    std::size_t index = 0;
+    for (std::size_t at = 0; index < text.size(); ++index, ++at) {
+        if (text[index] == '\n' && (index == 0 || text[index - 1] != '\r')) ++at;
+        if (at >= shown) break;
+    }
+    return index;
+}

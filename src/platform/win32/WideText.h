@@ -18,3 +18,6 @@ std::string ErrorText(DWORD error);
 
 // Edit controls break lines only at CR LF; program text may hold a lone LF.
 std::wstring WithCrLf(std::wstring_view text);
+// The index in program text of the character at `shown` in its WithCrLf form: a CR the edit
+// control was given before a lone LF is no character of the program's.
+std::size_t IndexWithoutAddedCr(std::string_view text, std::size_t shown);

@@ -215,6 +215,15 @@ std::optional<std::size_t> Win32Desktop::textIndexAt(const Form& form, std::stri
 }
 
 int Win32Desktop::doEvents(EventSite site) {
+    // Each look at the message queue is a call to the Wine server under Wine, which a loaded
+    // machine makes slow, and every one of a pass's thirty-odd key readings ends with an event
+    // step: inside a pass the messages run at most once a millisecond.
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    if (site == EventSite::Nested &&
+        now.QuadPart - state_.lastEventStep < state_.clockFrequency.QuadPart / 1000)
+        return OpenFormCount(state_);
+    state_.lastEventStep = now.QuadPart;
     const int open = RunPendingEvents(state_, site);
     NoteMessagesRun(state_.keyboard);
     if (site == EventSite::LoopHead) NoteLoopHead(state_.keyboard);

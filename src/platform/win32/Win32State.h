@@ -54,7 +54,8 @@ struct Win32State {
     std::map<std::uint32_t, HBRUSH> brushes;
     std::map<int, HFONT> fonts;
     WindowPixels pixels;
-    ULONGLONG lastSync = 0; // when the windows were last brought in step with the models
+    ULONGLONG lastSync = 0;     // when the windows were last brought in step with the models
+    LONGLONG lastEventStep = 0; // performance counter at the last run of the messages
     RawKeyboard keyboard;
     InputSender sender;
 };
