@@ -268,8 +268,8 @@ case_exit() {
     check "the database is whole after exit, with no temporary file left" database_is_whole
 }
 
-# Wine's notepad edits FILE; its text is read from its edit control.
-notepad_case() { # NAME WANT TEXT
+# Wine's notepad edits FILE; its text is read from its edit control. Prints what notepad shows.
+notepad_text() { # WANT TEXT
     local name=notepad-$RANDOM file title pid
     file=$work/$name.txt
     : >"$file"
@@ -278,23 +278,36 @@ notepad_case() { # NAME WANT TEXT
     pids+=("$pid")
     # Its caption names the file, with or without the extension.
     if ! wait_window "$name.* - Notepad" 30; then
-        report "$1" 0 "no notepad window"
+        echo "(no notepad window)"
         return
     fi
     title=$(xdotool getwindowname "$(xdotool search --name "^$name.* - Notepad\$" | head -1)")
     probe activate "$title" >/dev/null
     focus_window "^$title\$"
     sleep 0.5
-    type_fast "$3"
+    type_fast "$2"
     local got=""
     for ((i = 0; i < 50; i++)); do
         got=$(probe text "$title")
-        [ "$got" = "$2" ] && break
+        [ "$got" = "$1" ] && break
         sleep 0.1
     done
-    expect "$1" "$2" "$got"
     probe close "$title" >/dev/null
     program_ends "$pid" || kill "$pid" 2>/dev/null
+    echo "$got"
+}
+
+# Wine hands the events of one SendInput call to the application one by one, so on a busy
+# machine a fast typist's key can land inside an expansion (Windows keeps a call's events
+# together); a second try in a fresh notepad tells that from a fault of the program's.
+notepad_case() { # NAME WANT TEXT
+    local got
+    got=$(notepad_text "$2" "$3")
+    if [ "$got" != "$2" ]; then
+        echo "# $1: first try got \"$got\"; once more"
+        got=$(notepad_text "$2" "$3")
+    fi
+    expect "$1" "$2" "$got"
 }
 
 # --- The program with the fixture database and the test editor ---
