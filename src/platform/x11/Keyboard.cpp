@@ -232,11 +232,7 @@ void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool pre
 void ApplyOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press,
                       std::uint64_t batch) {
     if (keycode >= 256) return;
-    unsigned mods = s.xkbLockedMods;
-    for (std::size_t kc = 0; kc < 256; ++kc)
-        if (s.keycodeDown[kc]) mods |= m.modsOfKeycode[kc];
-    const char typed = press ? CharOfPress(m, keycode, mods, s.xkbGroup) : 0;
-    SetKeycode(s, m, keycode, press, typed);
+    SetKeycode(s, m, keycode, press, 0);
     s.own.push_back({keycode, press, batch});
 }
 
@@ -254,11 +250,6 @@ bool TakeOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool p
 
 void ForgetOwnKeyEvents(KeyState& s, std::uint64_t upToBatch) {
     while (!s.own.empty() && s.own.front().batch <= upToBatch) s.own.pop_front();
-}
-
-bool OwnKeyEventPending(const KeyState& s, const KeyboardMap& m, std::uint8_t key) {
-    return std::any_of(s.own.begin(), s.own.end(),
-                       [&](const OwnKeyEvent& e) { return m.keyOfKeycode[e.keycode] == key; });
 }
 
 void ApplyButtonEvent(KeyState& s, unsigned button, bool press) {

@@ -65,7 +65,6 @@ struct KeyState {
     std::array<char, 256> charOfPress{};  // by key: what its latest press typed
     std::array<char, 256> reportedChar{}; // the same, as of the last reading that reported it
     unsigned xkbMods = 0;                 // the XKB state's modifiers and group, kept current
-    unsigned xkbLockedMods = 0;
     int xkbGroup = 0;
     std::uint8_t repeatKey = 0; // the held key that repeats, as the server repeats it
     double nextRepeat = 0;
@@ -77,9 +76,7 @@ struct KeyState {
 // here from the server's repeat delay and rate.
 void ApplyKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press, double now);
 // The program's own key event, just sent: it moves the state read at once, as SendInput does on
-// Windows, without auto-repeat and as nobody's typing, and waits for its raw event. A press types
-// what the layout gives it with the locks and the modifier keys down, until its raw event tells
-// what it typed at the server.
+// Windows, without auto-repeat and as nobody's typing, and waits for its raw event.
 void ApplyOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press,
                       std::uint64_t batch);
 // A raw key event from the synthetic input device: true when it is the program's own event
@@ -88,8 +85,6 @@ void ApplyOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool 
 bool TakeOwnKeyEvent(KeyState& s, const KeyboardMap& m, unsigned keycode, bool press);
 // Every own event up to that batch has come back or never will (the server dropped it).
 void ForgetOwnKeyEvents(KeyState& s, std::uint64_t upToBatch);
-// An own event of the key is still on its way to the server.
-bool OwnKeyEventPending(const KeyState& s, const KeyboardMap& m, std::uint8_t key);
 void ApplyButtonEvent(KeyState& s, unsigned button, bool press);
 void ApplyRepeats(KeyState& s, const KeyboardMap& m, double now);
 // 0x8000 while down, 0x0001 when pressed since the previous reading, which clears it.

@@ -115,7 +115,6 @@ X11Desktop::X11Desktop(std::string folder) : folder_(std::move(folder)) {
     XkbGetState(conn_.display, XkbUseCoreKbd, &state);
     keys_.numLock = (state.locked_mods & keymap_.numLockMask) != 0;
     keys_.xkbMods = state.mods;
-    keys_.xkbLockedMods = state.locked_mods;
     keys_.xkbGroup = state.group;
     Fl::add_fd(ConnectionNumber(conn_.display), FL_READ, OnConnectionReadable, this);
     XSync(conn_.display, False);
@@ -167,7 +166,6 @@ void X11Desktop::dispatch(XEvent& e) {
             if (x.state.changed & XkbGroupStateMask) keymap_ = ReadKeyboardMap(d);
             keys_.numLock = (x.state.locked_mods & keymap_.numLockMask) != 0;
             keys_.xkbMods = x.state.mods;
-            keys_.xkbLockedMods = x.state.locked_mods;
             keys_.xkbGroup = x.state.group;
         }
         return;
@@ -201,15 +199,15 @@ bool X11Desktop::ownKeyEvent(int device, unsigned keycode, bool press) {
 void X11Desktop::readInput(bool now) {
     Display* d = conn_.display;
     const double t = Now();
-    // Synthetic keys are in the key state since they were sent, so a reading takes what has
-    // arrived and leaves the server to deliver them: a round trip here would come just as the
-    // application takes them. Synthetic pointer input is not kept so: a round trip brings in its
-    // raw events, unless a run with gaps is still arriving, which the program never waits for.
-    const bool sync = pointerUnsynced_ && lastDelayedBatch_ <= batchesDone_;
+    // After synthetic input a round trip brings in its raw events: the program reads its own
+    // keys back right after sending them and must find them there, not later as new typing.
+    // A run with gaps between its events arrives over time; meanwhile the readings take what
+    // has come, so the program never waits for it.
+    const bool sync = unsynced_ && lastDelayedBatch_ <= batchesDone_;
     if (sync) {
         XSync(conn_.input, False);
         XSync(d, False);
-        pointerUnsynced_ = false;
+        unsynced_ = false;
         lastRead_ = t;
     } else if (now || t - lastRead_ >= kReadEvery) {
         XEventsQueued(d, QueuedAfterReading);
@@ -221,7 +219,7 @@ void X11Desktop::readInput(bool now) {
         dispatch(e);
     }
     // Everything sent has come back: an own event still waiting was dropped by the server.
-    if (sync) ForgetOwnKeyEvents(keys_, batchesSent_);
+    if (sync) ForgetOwnKeyEvents(keys_, batchesSent_ + 1);
     ApplyRepeats(keys_, keymap_, t);
     restoreSpares(t, false);
 }
@@ -249,8 +247,6 @@ std::int16_t X11Desktop::getKeyState(std::uint8_t key) {
                            : key == 0x90      ? conn_.atoms.numLockIndicator
                            : key == 0x91      ? conn_.atoms.scrollLockIndicator
                                               : None;
-    // The lock a key of the program's own toggles is known once the server has taken the key.
-    if (indicator != None && OwnKeyEventPending(keys_, keymap_, key)) XSync(conn_.input, False);
     Bool on = False;
     if (indicator != None &&
         XkbGetNamedIndicator(conn_.display, indicator, nullptr, &on, nullptr, nullptr) && on)
@@ -276,8 +272,8 @@ void X11Desktop::keyEvent(std::uint8_t key, bool up) {
     // The server drops a press of a key that is already down (held on the keyboard, as the
     // delimiter still is when the expansion retypes it), where Windows types it again; a
     // release first lets the press through.
-    // A batch of its own, whose reported end tells that the key has arrived or was dropped.
-    const std::uint64_t batch = ++batchesSent_;
+    // Until the next batch's end is reported, the key may still be on its way.
+    const std::uint64_t batch = batchesSent_ + 1;
     if (!up && keys_.down[sided]) {
         ApplyOwnKeyEvent(keys_, keymap_, keycode, false, batch);
         XTestFakeKeyEvent(conn_.input, keycode, False, CurrentTime);
@@ -290,8 +286,9 @@ void X11Desktop::keyEvent(std::uint8_t key, bool up) {
     }
     ApplyOwnKeyEvent(keys_, keymap_, keycode, !up, batch);
     XTestFakeKeyEvent(conn_.input, keycode, up ? False : True, CurrentTime);
-    endBatch();
+    XFlush(conn_.input);
     lastSyntheticAt_ = Now();
+    unsynced_ = true;
 }
 
 // One batch of XTest requests, flushed once: the server takes them in a row, so the user's keys
@@ -338,17 +335,13 @@ void X11Desktop::sendSteps(const std::vector<XTestStep>& steps, std::uint64_t ba
         delayed += delay;
         delay = keyGapMs_;
     }
-    endBatch();
+    // The server reports this property's change once it has taken every request before it.
+    XChangeProperty(in, conn_.own, conn_.atoms.inputDone, XA_STRING, 8, PropModeAppend, nullptr, 0);
+    XFlush(in);
     if (delayed > 0) lastDelayedBatch_ = batch;
     lastSyntheticAt_ = t + delayed / 1000.0;
     lastKeyAt_ = t;
-}
-
-// The server reports this property's change once it has taken every request before it.
-void X11Desktop::endBatch() {
-    XChangeProperty(conn_.input, conn_.own, conn_.atoms.inputDone, XA_STRING, 8, PropModeAppend,
-                    nullptr, 0);
-    XFlush(conn_.input);
+    unsynced_ = true;
 }
 
 // Ctrl+V with our text on the clipboard: the next key waits until the target has fetched it,
@@ -424,7 +417,7 @@ void X11Desktop::mouseButton(MouseButton button, bool up) {
     XTestFakeButtonEvent(conn_.input, ButtonNumber(button), up ? False : True, CurrentTime);
     XFlush(conn_.input);
     lastSyntheticAt_ = Now();
-    pointerUnsynced_ = true;
+    unsynced_ = true;
 }
 
 PixelPoint X11Desktop::cursorPos() {
@@ -445,7 +438,7 @@ void X11Desktop::setCursorPos(PixelPoint p) {
     XTestFakeMotionEvent(conn_.input, conn_.screen, std::clamp(p.x, 0, screenWidthPixels() - 1),
                          std::clamp(p.y, 0, screenHeightPixels() - 1), CurrentTime);
     XFlush(conn_.input);
-    pointerUnsynced_ = true;
+    unsynced_ = true;
 }
 
 WindowId X11Desktop::foregroundWindow() {

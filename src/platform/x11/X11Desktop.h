@@ -100,7 +100,6 @@ class X11Desktop final : public Platform {
     void notePaste(std::span<const InputEvent> events);
     void orderAfterMain();
     void sendSteps(const std::vector<XTestStep>& steps, std::uint64_t batch);
-    void endBatch();
     void batchArrived(double now);
     void refreshSpares();
     // Maps spare keycodes back to nothing once their batches have arrived and a moment has
@@ -116,7 +115,7 @@ class X11Desktop final : public Platform {
     PixelSnapshot snapshot_;
     FormViews views_;
     std::function<void(const UserAction&)> handler_;
-    bool pointerUnsynced_ = false; // synthetic pointer input sent since the server last answered
+    bool unsynced_ = false; // synthetic input sent since the server last answered
     unsigned keyGapMs_ = kDefaultSyntheticKeyGapMs;
     std::vector<SpareKey> spares_;
     std::uint64_t batchesSent_ = 0;
