@@ -71,25 +71,28 @@ bool RunExpanderOffLoop(Core& core) {
 
 } // namespace
 
-void TrackTargetWindow(Core& core, std::uint16_t period) {
+void FollowForegroundWindow(Core& core, bool midWord) {
     Platform& p = core.platform;
     EngineState& e = core.engine;
-    ++e.passCounter;
-    if (e.passCounter == 1) {
-        const WindowId before = e.target;
-        const WindowId fg = p.foregroundWindow();
-        if (fg != e.target && !core.windows.isOwnWindow(fg)) {
-            // The word typed so far stays behind in the window the user left.
-            if (e.target != 0) {
-                ResetWordState(core);
-                ResetDisplay(core);
-            }
-            e.target = fg;
+    const WindowId before = e.target;
+    const WindowId fg = p.foregroundWindow();
+    if (fg != e.target && !core.windows.isOwnWindow(fg)) {
+        // The word typed so far stays behind in the window the user left.
+        if (e.target != 0 && midWord) {
+            ResetWordState(core);
+            ResetDisplay(core);
         }
-        if (e.target == 0)
-            e.target = p.windowFromPoint({p.screenWidthPixels() / 3, p.screenHeightPixels() / 3});
-        if (e.target != before) NoteTargetProgram(core);
+        e.target = fg;
     }
+    if (e.target == 0)
+        e.target = p.windowFromPoint({p.screenWidthPixels() / 3, p.screenHeightPixels() / 3});
+    if (e.target != before) NoteTargetProgram(core);
+}
+
+void TrackTargetWindow(Core& core, std::uint16_t period) {
+    EngineState& e = core.engine;
+    ++e.passCounter;
+    if (e.passCounter == 1) FollowForegroundWindow(core, true);
     if (e.passCounter >= period) e.passCounter = 0;
 }
 

@@ -110,6 +110,15 @@ PassEnd ProcessContinuingKey(Core& core, const PassReadings& k) {
         ++core.stats.charsTyped;
         AccumulateTypingTime(core);
     }
+    // The loop looks at the foreground window only every so many passes, a fifth of a second
+    // apart once the keyboard has rested: a word begun right after the user switched windows
+    // is the new window's, not one the late look would take as left behind.
+    if (letter && w.wordStartCount == 0 && w.currentWord.empty()) {
+        const bool wasPaused = core.engine.targetProgram.paused;
+        FollowForegroundWindow(core, false);
+        // Into or out of a paused program the pause has set the word state afresh.
+        if (core.engine.targetProgram.paused != wasPaused) return PassEnd::Stopped;
+    }
     DiscardShiftAndCapsLock(p);
     const bool shortening = w.currentKey == vk::Back && (k.shift || k.leftWin);
     if (!shortening)
