@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/TypedCapitals.h"
 #include "keyout/Primitives.h"
+#include "platform/text.h"
 
 #include <algorithm>
 
@@ -11,12 +12,6 @@ namespace {
 std::string Upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-    return s;
-}
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
     return s;
 }
 
@@ -64,7 +59,7 @@ void ApplySuffixKey(Core& core) {
     ExpansionState& x = core.engine.expansion;
     const bool capitals = TypedInCapitals(core);
     const std::string suffix =
-        SuffixFor(w.typedChar, capitals ? Lower(x.pendingOutput) : x.pendingOutput);
+        SuffixFor(w.typedChar, capitals ? LowerAscii(x.pendingOutput) : x.pendingOutput);
     if (x.pendingSuffix.empty()) x.pendingSuffix = suffix;
     x.pendingOutput =
         WithSuffix(x.pendingOutput, core.out.capsLock || capitals ? Upper(suffix) : suffix);

@@ -123,3 +123,10 @@ char UpperLetter(char c) {
         return c;
     }
 }
+
+std::string LowerAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}

@@ -12,6 +12,8 @@ std::string Cp1252FromUtf16(std::u16string_view utf16);
 
 // A small letter's capital (accented letters too); any other character as it is.
 char UpperLetter(char c);
+// The text with A to Z made small and every other character as it is: for names and keys.
+std::string LowerAscii(std::string_view s);
 
 // The marks of stored expansions, as Windows-1252 bytes.
 namespace mark {

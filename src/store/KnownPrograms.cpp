@@ -1,5 +1,7 @@
 #include "store/KnownPrograms.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -55,10 +57,7 @@ constexpr unsigned kKeyDropperGapMs = 3;
 
 // The name as the lists keep it: lower case, without an executable's ".exe".
 std::string Key(std::string_view program) {
-    std::string key(program);
-    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::string key = LowerAscii(program);
     if (key.ends_with(".exe")) key.resize(key.size() - 4);
     return key;
 }

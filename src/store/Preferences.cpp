@@ -1,5 +1,6 @@
 #include "store/Preferences.h"
 
+#include "platform/text.h"
 #include "store/DataFile.h"
 
 #include <algorithm>
@@ -22,14 +23,6 @@ std::string_view Trim(std::string_view s) {
     return s.substr(first, last - first + 1);
 }
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return out;
-}
-
 std::optional<bool> ParseFlag(std::string_view v) {
     if (v == "1") return true;
     if (v == "0") return false;
@@ -44,7 +37,7 @@ std::optional<unsigned> ParseGap(std::string_view v) {
 }
 
 void AddName(std::vector<std::string>& names, std::string_view v) {
-    std::string name = Lower(v);
+    std::string name = LowerAscii(v);
     if (std::find(names.begin(), names.end(), name) == names.end())
         names.push_back(std::move(name));
 }
